@@ -1,0 +1,21 @@
+// Globals built before the entry point runs. They live in this one unit so that
+// their construction order is the order written here (and destruction the
+// reverse): caches first, then the random seed, then the install directory.
+#include <cstdlib>
+#include <ctime>
+
+#include "app/install_directory.h"
+#include "platform/paths.h"
+
+namespace {
+
+struct RandomSeed {
+    RandomSeed() { std::srand(static_cast<unsigned>(std::time(nullptr))); }
+};
+
+RandomSeed randomSeed;
+
+}  // namespace
+
+RegistryValue installDirectory("Software\\lumivera\\Amber Bell\\Settings", "Path",
+                               platform::executableDirectory());

@@ -1,0 +1,24 @@
+// File-system conventions of the platform.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+// The directory separator used when the program forms paths ('/' on POSIX).
+extern const char pathSeparator;
+
+// The file to start for a sibling program the system names in its Windows
+// form: "Amber Bell.exe" is "Amber Bell" on POSIX.
+std::string programFileName(const std::string& windowsName);
+
+// The application-data folder shared by the screensaver and its configuration
+// program, without a trailing separator. On POSIX: $XDG_CONFIG_HOME, else
+// $HOME/.config. False when neither can be formed.
+bool commonAppDataFolder(std::string& folder);
+
+// The folder holding the running executable, ending with the separator.
+// Empty when it cannot be found.
+std::string executableDirectory();
+
+}  // namespace platform

@@ -1,0 +1,44 @@
+#include "platform/paths.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+
+namespace platform {
+
+const char pathSeparator = '/';
+
+std::string programFileName(const std::string& windowsName) {
+    const std::string suffix = ".exe";
+    if (windowsName.size() >= suffix.size() &&
+        windowsName.compare(windowsName.size() - suffix.size(), suffix.size(), suffix) == 0) {
+        return windowsName.substr(0, windowsName.size() - suffix.size());
+    }
+    return windowsName;
+}
+
+bool commonAppDataFolder(std::string& folder) {
+    const char* configHome = std::getenv("XDG_CONFIG_HOME");
+    if (configHome && *configHome == '/') {
+        folder = configHome;
+        return true;
+    }
+    const char* home = std::getenv("HOME");
+    if (home && *home) {
+        folder = std::string(home) + "/.config";
+        return true;
+    }
+    return false;
+}
+
+std::string executableDirectory() {
+    char buffer[4096];
+    const ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (length <= 0) return {};
+    std::string path(buffer, static_cast<size_t>(length));
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return {};
+    return path.substr(0, slash + 1);
+}
+
+}  // namespace platform

@@ -1,0 +1,67 @@
+#include "app/run_mode.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+RunMode modeOf(const std::string& commandLine) {
+    return chooseRunMode(commandLine).mode;
+}
+
+TEST(RunMode, SecondCharacterSStartsTheRenderer) {
+    for (const char* line : {"/s", "/S", "-s", "/sc", "/s 1234", "   /S", "xs", "-S:99"}) {
+        EXPECT_EQ(modeOf(line), RunMode::StartRenderer) << '"' << line << '"';
+    }
+}
+
+TEST(RunMode, SecondCharacterCConfigures) {
+    for (const char* line : {"/c", "/C", "/c:2554", "/C 2554", "-c", "\t/c"}) {
+        EXPECT_EQ(modeOf(line), RunMode::Configure) << '"' << line << '"';
+    }
+}
+
+TEST(RunMode, ExactSlashPWithNumberIsThePreview) {
+    const RunChoice lower = chooseRunMode("/p 2554");
+    EXPECT_EQ(lower.mode, RunMode::Preview);
+    EXPECT_TRUE(lower.hasWindowNumber);
+    EXPECT_EQ(lower.windowNumber, 2554);
+
+    const RunChoice upper = chooseRunMode("/P 2554");
+    EXPECT_EQ(upper.mode, RunMode::Preview);
+    EXPECT_EQ(upper.windowNumber, 2554);
+
+    const RunChoice negative = chooseRunMode("/p -17");
+    EXPECT_EQ(negative.mode, RunMode::Preview);
+    EXPECT_EQ(negative.windowNumber, -17);
+}
+
+TEST(RunMode, PreviewWithoutNumberHasNoWindow) {
+    for (const char* line : {"/p", "/p abc", "/p 99999999999"}) {
+        const RunChoice choice = chooseRunMode(line);
+        EXPECT_EQ(choice.mode, RunMode::Preview) << line;
+        EXPECT_FALSE(choice.hasWindowNumber) << line;
+    }
+}
+
+TEST(RunMode, AnythingElseRenders) {
+    for (const char* line : {"", "/", "x", "/a 12", "/p:2554", "/pp 2554", "-p 5", "   ",
+                             "-root", "-window-id 0x400005", "--window-id 12"}) {
+        EXPECT_EQ(modeOf(line), RunMode::Render) << '"' << line << '"';
+    }
+}
+
+// The renderer started by /s sees only the words of its own path behind the
+// first blank when the platform hands the path over as its command line.
+TEST(RunMode, RendererFileNameSelectsRenderMode) {
+    EXPECT_EQ(modeOf("Bell.exe"), RunMode::Render);
+}
+
+TEST(RunMode, NumberIsReadForEveryModeButOnlyAfterTheWord) {
+    const RunChoice choice = chooseRunMode("/s 42");
+    EXPECT_EQ(choice.mode, RunMode::StartRenderer);
+    EXPECT_TRUE(choice.hasWindowNumber);
+    EXPECT_EQ(choice.windowNumber, 42);
+    EXPECT_FALSE(chooseRunMode("/s").hasWindowNumber);
+}
+
+}  // namespace
