@@ -1,0 +1,82 @@
+# /s starts the renderer from the install directory and waits for it; /c starts
+# the configuration program and returns at once; a failed video start reports.
+source "$AMBER_TEST_SUPPORT/e2e-lib.sh"
+
+install="$work/install dir"
+mkdir -p "$install"
+cp "$saver" "$install/amber-bell"
+set_install_dir "$install/"
+
+# A stand-in renderer that records how it was started, then takes a while.
+cat > "$install/Amber Bell" <<STANDIN
+#!/bin/sh
+{ echo "args=\$#"; echo "cwd=\$(pwd)"; echo "env=\$SDL_VIDEO_ALLOW_SCREENSAVER"; } > "$work/renderer.txt"
+sleep 1
+echo ended > "$work/renderer-ended.txt"
+STANDIN
+chmod +x "$install/Amber Bell"
+
+for switch in /s /S -s "/s 1234"; do
+    rm -f "$work/renderer.txt" "$work/renderer-ended.txt"
+    (cd / && env -u SDL_VIDEO_ALLOW_SCREENSAVER "$install/amber-bell" $switch)
+    code=$?
+    [ "$code" -eq 0 ] || fail "$switch exited with $code"
+    [ -f "$work/renderer-ended.txt" ] || fail "$switch returned before the renderer ended"
+    grep -qx 'args=0' "$work/renderer.txt" || fail "$switch: renderer got arguments: $(cat "$work/renderer.txt")"
+    grep -qx "cwd=$install" "$work/renderer.txt" || fail "$switch: wrong working directory: $(cat "$work/renderer.txt")"
+    grep -qx 'env=1' "$work/renderer.txt" || fail "$switch: SDL_VIDEO_ALLOW_SCREENSAVER not set"
+done
+pass "/s starts the renderer and waits"
+
+# Without a recorded install directory the executable's own folder is used.
+rm -rf "$AMBER_BELL_SYSCONFDIR/lumivera"
+rm -f "$work/renderer-ended.txt"
+"$install/amber-bell" /s || fail "/s without a recorded directory failed"
+[ -f "$work/renderer-ended.txt" ] || fail "/s did not fall back to the executable's folder"
+set_install_dir "$install/"
+pass "/s falls back to the executable's folder"
+
+# A missing renderer is not reported and still gives 0.
+rm "$install/Amber Bell"
+out=$("$install/amber-bell" /s 2>&1); code=$?
+[ "$code" -eq 0 ] && [ -z "$out" ] || fail "/s with a missing renderer: code $code, output '$out'"
+pass "/s with a missing renderer returns 0 silently"
+
+cat > "$install/config" <<STANDIN
+#!/bin/sh
+echo started > "$work/config-started.txt"
+sleep 4
+echo ended > "$work/config-ended.txt"
+STANDIN
+chmod +x "$install/config"
+for switch in /c /C /c:2554 "/C 2554"; do
+    rm -f "$work/config-started.txt" "$work/config-ended.txt"
+    start=$(date +%s%N)
+    "$install/amber-bell" $switch >/dev/null 2>&1
+    code=$?
+    elapsed_ms=$(( ($(date +%s%N) - start) / 1000000 ))
+    [ "$code" -eq 0 ] || fail "$switch exited with $code"
+    [ -f "$work/config-ended.txt" ] && fail "$switch waited for the configuration program"
+    [ "$elapsed_ms" -lt 3000 ] || fail "$switch took $elapsed_ms ms"
+    for _ in $(seq 1 50); do [ -f "$work/config-started.txt" ] && break; sleep 0.1; done
+    [ -f "$work/config-started.txt" ] || fail "$switch did not start the configuration program"
+done
+pass "/c starts the configuration program and returns at once"
+
+# No display: the video start fails with its message and exit code 1.
+out=$(env -u DISPLAY SDL_VIDEODRIVER=x11 "$install/amber-bell" 2>&1); code=$?
+[ "$code" -eq 1 ] || fail "render mode without a display exited with $code"
+case "$out" in
+    "Video initialization failed: "*) ;;
+    *) fail "unexpected message without a display: '$out'" ;;
+esac
+pass "video start failure is reported with exit code 1"
+
+# A driver without OpenGL: the mode cannot be set.
+out=$(SDL_VIDEODRIVER=dummy "$install/amber-bell" 2>&1); code=$?
+[ "$code" -eq 1 ] || fail "render mode on a driver without GL exited with $code"
+case "$out" in
+    "Video mode set failed: "*) ;;
+    *) fail "unexpected message without GL: '$out'" ;;
+esac
+pass "video mode failure is reported with exit code 1"
