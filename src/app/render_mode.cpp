@@ -1,11 +1,12 @@
 #include "app/render_mode.h"
 
-#include <GL/gl.h>
 #include <SDL/SDL.h>
 
 #include <fstream>
 #include <string>
 
+#include "app/install_directory.h"
+#include "app/show.h"
 #include "platform/paths.h"
 #include "settings/settings.h"
 #include "video/display.h"
@@ -22,33 +23,20 @@ std::string settingsFilePath() {
     return folder + platform::pathSeparator + "lumivera_Amber Bell_cfg";
 }
 
-struct RenderState {
-    Settings* settings = nullptr;
-    Display* display = nullptr;
-    bool stopRequested = false;
-};
-
-void beginShutdown(RenderState& state) {
-    state.stopRequested = true;
-}
-
-void handleEvent(RenderState& state, const SDL_Event& event) {
+void handleEvent(Show& show, const SDL_Event& event) {
     switch (event.type) {
     case SDL_KEYDOWN:
-        if (event.key.keysym.sym == SDLK_ESCAPE) beginShutdown(state);
+        if (event.key.keysym.sym == SDLK_ESCAPE) beginShutdown(show);
         break;
     case SDL_MOUSEMOTION:
-        if (SDL_GetTicks() > mouseGraceMs && state.settings->exitOnMouseMove) beginShutdown(state);
+        if (SDL_GetTicks() > mouseGraceMs && show.settings->exitOnMouseMove) beginShutdown(show);
         break;
     default:
-        break;
+        break;  // buttons, other keys, releases, quit and focus events
     }
 }
 
-void drawFrame() {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glLoadIdentity();
-    glTranslatef(0.0f, 0.0f, -100.0f);
+void swapSdlBuffers() {
     SDL_GL_SwapBuffers();
 }
 
@@ -59,18 +47,19 @@ int runRenderMode() {
     const std::string path = settingsFilePath();
     if (!path.empty()) settingsFile.open(path, std::ios::binary);
 
-    RenderState state;
-    state.settings = settingsFile.is_open() ? new Settings(settingsFile) : new Settings();
-    state.display = new Display(state.settings->screenWidth(), state.settings->screenHeight(),
-                                state.settings->screenDepth());
+    Settings* settings = settingsFile.is_open() ? new Settings(settingsFile) : new Settings();
+    Display* display =
+        new Display(settings->screenWidth(), settings->screenHeight(), settings->screenDepth());
+    Show show;
+    startShow(show, settings, display);
 
-    while (!state.stopRequested) {
+    while (!showFinished(show)) {
         SDL_Event event;
-        while (SDL_PollEvent(&event)) handleEvent(state, event);
-        drawFrame();
+        while (SDL_PollEvent(&event)) handleEvent(show, event);
+        drawFrame(show, SDL_GetTicks(), swapSdlBuffers);
     }
 
-    delete state.settings;
-    delete state.display;
+    tearDownShow(show);
+    settingsFile.close();
     return 0;
 }

@@ -39,13 +39,17 @@ write_settings() {
     printf "$bytes" > "$XDG_CONFIG_HOME/lumivera_Amber Bell_cfg"
 }
 
-# wait_for_window PID: prints the id of the first window of the saver (by
-# name) within 20 s, or nothing.
+# wait_for_window PID: prints the id of the saver's window (by class) once it
+# is mapped and has settled, within 20 s; fails otherwise.
 wait_for_window() {
     local id
     for _ in $(seq 1 100); do
         id=$(xdotool search --class '^amber-bell$' 2>/dev/null | head -n 1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
+        if [ -n "$id" ] && xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable'; then
+            sleep 0.5  # SDL maps, then resizes and grabs the keyboard
+            echo "$id"
+            return 0
+        fi
         kill -0 "$1" 2>/dev/null || return 1
         sleep 0.2
     done

@@ -1,0 +1,47 @@
+#include "app/show.h"
+
+#include <GL/gl.h>
+
+#include "scene/frame_ticks.h"
+#include "scene/scene_node.h"
+#include "settings/settings.h"
+#include "video/display.h"
+
+void startShow(Show& show, Settings* settings, Display* display) {
+    show.settings = settings;
+    show.display = display;
+    show.worldRoot = new SceneNode;
+    show.overlayRoot = new SceneNode;
+    setupLight();
+}
+
+void drawFrame(Show& show, uint32_t ticks, void (*swapBuffers)()) {
+    frameTicks = ticks;
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    glTranslatef(0.0f, 0.0f, -100.0f);
+    show.worldRoot->render();
+    show.overlayRoot->render();
+    if (swapBuffers) swapBuffers();
+}
+
+void beginShutdown(Show& show) {
+    show.stopRequested = true;
+    show.worldRoot->markClosing();
+    show.overlayRoot->markClosing();
+}
+
+bool showFinished(const Show& show) {
+    return show.stopRequested && show.worldRoot->closed && show.overlayRoot->closed;
+}
+
+void tearDownShow(Show& show) {
+    delete show.settings;
+    show.settings = nullptr;
+    delete show.worldRoot;
+    show.worldRoot = nullptr;
+    delete show.overlayRoot;
+    show.overlayRoot = nullptr;
+    delete show.display;
+    show.display = nullptr;
+}

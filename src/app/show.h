@@ -1,0 +1,40 @@
+// Show: the render mode's state between start-up and tear-down — the settings,
+// the display and the two scene roots — and the frame that draws it. Shared by
+// the on-screen render mode (render_mode.cpp), which feeds it SDL's tick count
+// and swaps SDL's buffers, and the headless driver (headless_driver.h), which
+// steps it on an offscreen context with ticks of its caller's choosing.
+#pragma once
+
+#include <cstdint>
+
+class Display;
+class SceneNode;
+class Settings;
+
+struct Show {
+    Settings* settings = nullptr;    // owned
+    Display* display = nullptr;      // owned; destroyed last
+    SceneNode* worldRoot = nullptr;  // owned: background and heart, drawn first
+    SceneNode* overlayRoot = nullptr;  // owned: calendar, clock, frame counter
+    bool stopRequested = false;
+};
+
+// Takes the settings and the display, makes the two roots, sets up the light
+// and builds the scene from the settings.
+void startShow(Show& show, Settings* settings, Display* display);
+
+// One frame at `ticks` milliseconds since the display was made: procedural
+// textures, clear, the view 100 units out, the world root, the overlay root,
+// the transparent pass, then `swapBuffers`.
+void drawFrame(Show& show, uint32_t ticks, void (*swapBuffers)());
+
+// Starts the shutdown phase: both roots close themselves over the next frames.
+// Calling it again changes nothing.
+void beginShutdown(Show& show);
+
+// True once shutdown was requested and both roots report closed.
+bool showFinished(const Show& show);
+
+// Destroys the settings, the world root, the overlay root and the display, in
+// that order.
+void tearDownShow(Show& show);

@@ -1,0 +1,54 @@
+#include "app/headless_driver.h"
+
+#include "scene/frame_ticks.h"
+#include "scene/scene_node.h"
+#include "support/gl_test.h"
+
+namespace {
+
+class HeadlessDriverTest : public GlTest {};
+
+void chain(SceneNode* parent, int depth) {
+    for (int i = 0; i < depth; ++i) {
+        auto* child = new SceneNode;
+        parent->addChild(child);
+        parent = child;
+    }
+}
+
+TEST_F(HeadlessDriverTest, ShutdownTakesDepthPlusOneFramesThenTearsDown) {
+    for (int depth : {0, 1, 3}) {
+        HeadlessDriver driver(Settings(), 64, 64);
+        chain(driver.show().worldRoot, depth);
+        chain(driver.show().overlayRoot, 1);
+        driver.step(16);
+        EXPECT_EQ(driver.finish(), std::max(depth, 1) + 1) << "depth " << depth;
+        EXPECT_TRUE(driver.tornDown());
+        EXPECT_EQ(driver.show().worldRoot, nullptr);
+        EXPECT_EQ(driver.show().overlayRoot, nullptr);
+        EXPECT_EQ(driver.show().settings, nullptr);
+    }
+}
+
+TEST_F(HeadlessDriverTest, FramesSampleTheGivenTicks) {
+    HeadlessDriver driver(Settings(), 64, 64);
+    driver.frameAt(1234);
+    EXPECT_EQ(frameTicks, 1234u);
+    driver.step(16);
+    EXPECT_EQ(frameTicks, 1250u);
+    // The frame leaves the view 100 units out.
+    EXPECT_DOUBLE_EQ(modelview()[14], -100.0);
+}
+
+TEST_F(HeadlessDriverTest, ASecondShutdownRequestChangesNothing) {
+    HeadlessDriver driver(Settings(), 64, 64);
+    chain(driver.show().worldRoot, 2);
+    beginShutdown(driver.show());
+    driver.step(16);
+    beginShutdown(driver.show());
+    driver.step(16);
+    driver.step(16);
+    EXPECT_TRUE(showFinished(driver.show()));
+}
+
+}  // namespace
