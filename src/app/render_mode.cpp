@@ -7,6 +7,7 @@
 
 #include "app/install_directory.h"
 #include "app/show.h"
+#include "platform/host_window.h"
 #include "platform/paths.h"
 #include "settings/settings.h"
 #include "video/display.h"
@@ -16,6 +17,8 @@ namespace {
 // Mouse motion ends the show only after this many milliseconds, so the jolt of
 // the saver starting does not end it at once.
 constexpr Uint32 mouseGraceMs = 3000;
+// How often a host's window is asked for its size.
+constexpr Uint32 hostWindowCheckMs = 500;
 
 std::string settingsFilePath() {
     std::string folder;
@@ -47,15 +50,23 @@ int runRenderMode() {
     const std::string path = settingsFilePath();
     if (!path.empty()) settingsFile.open(path, std::ios::binary);
 
+    platform::installStopSignals();
     Settings* settings = settingsFile.is_open() ? new Settings(settingsFile) : new Settings();
     Display* display =
         new Display(settings->screenWidth(), settings->screenHeight(), settings->screenDepth());
     Show show;
     startShow(show, settings, display);
 
+    Uint32 lastSizeCheck = 0;
     while (!showFinished(show)) {
         SDL_Event event;
         while (SDL_PollEvent(&event)) handleEvent(show, event);
+        // A host ends its screensaver with SIGTERM: close down as Escape does.
+        if (platform::stopSignalled() && !show.stopRequested) beginShutdown(show);
+        if (display->inHostWindow() && SDL_GetTicks() - lastSizeCheck >= hostWindowCheckMs) {
+            lastSizeCheck = SDL_GetTicks();
+            display->followHostWindow();
+        }
         drawFrame(show, SDL_GetTicks(), swapSdlBuffers);
     }
 

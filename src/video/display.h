@@ -24,6 +24,8 @@ public:
     // Opens the full-screen mode. All three zero: the desktop's mode. On failure
     // prints "Video initialization failed: ..." or "Video mode set failed: ..."
     // to stderr and ends the process with exit code 1.
+    // When a screensaver host named a window of its own (platform/host_window.h)
+    // the display draws into that window at its size instead, not full-screen.
     Display(int32_t width, int32_t height, int32_t depth);
     // Adopts the GL context current on this thread; no SDL video.
     static Display* onCurrentContext(int32_t width, int32_t height);
@@ -34,6 +36,12 @@ public:
     // Viewport and perspective for a w x h area (h 0 counts as 1); recomputes
     // `corner`.
     void setProjection(int32_t w, int32_t h);
+
+    // In a host's window: takes over the window's current size (viewport and
+    // projection; the overlays keep the corners they were anchored to at
+    // start-up). Does nothing on a display of our own.
+    void followHostWindow();
+    bool inHostWindow() const { return hostWindow != 0; }
 
     // Left edge (x) and bottom edge (y) of the visible area in the eye-space
     // plane z = d, for d < 0. Their negations are the right and top edges.
@@ -52,6 +60,7 @@ private:
     void configureContext();
 
     bool ownsVideo = false;  // SDL video was started here and is quit here
+    uint64_t hostWindow = 0; // the host's X window we draw into, 0 for our own
 };
 
 // Configures GL light 1 (ambient 0.7, diffuse 0.6, specular 1, local viewer);

@@ -6,6 +6,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <string>
+
+#include "platform/host_window.h"
+#include "platform/process.h"
 #include "video/display.h"
 
 #ifndef GL_MULTISAMPLE_ARB
@@ -32,10 +36,11 @@ void requestGlAttributes() {
 }
 
 // Opens the mode; a driver without multisampling gets a second, plain request.
-void openMode(int32_t width, int32_t height) {
+// In a host's window SDL draws into that window: no full-screen mode.
+void openMode(int32_t width, int32_t height, bool hosted) {
     const SDL_VideoInfo* info = SDL_GetVideoInfo();
-    Uint32 flags = SDL_OPENGL | SDL_FULLSCREEN | SDL_HWSURFACE | SDL_ASYNCBLIT;
-    if (info && info->blit_hw) flags |= SDL_HWACCEL;
+    Uint32 flags = hosted ? SDL_OPENGL : SDL_OPENGL | SDL_FULLSCREEN | SDL_HWSURFACE | SDL_ASYNCBLIT;
+    if (!hosted && info && info->blit_hw) flags |= SDL_HWACCEL;
     requestGlAttributes();
     if (SDL_SetVideoMode(width, height, 32, flags)) {
         glEnable(GL_MULTISAMPLE_ARB);
@@ -50,9 +55,20 @@ void openMode(int32_t width, int32_t height) {
 }  // namespace
 
 Display::Display(int32_t width, int32_t height, int32_t depth) {
+    platform::HostWindow host;
+    if (platform::findHostWindow(host)) {
+        // SDL 1.2 adopts an existing window named here before video starts.
+        hostWindow = host.id;
+        platform::putEnvironment("SDL_WINDOWID=" + std::to_string(host.id));
+        platform::putEnvironment("SDL_VIDEO_ALLOW_SCREENSAVER=1");
+    }
     if (SDL_Init(SDL_INIT_VIDEO) < 0) failVideo("Video initialization failed: %s\n");
     ownsVideo = true;
-    if (width == 0 && height == 0 && depth == 0) {
+    if (hostWindow != 0) {
+        width = host.width;
+        height = host.height;
+        depth = 32;
+    } else if (width == 0 && height == 0 && depth == 0) {
         const SDL_VideoInfo* desktop = SDL_GetVideoInfo();
         width = desktop->current_w;
         height = desktop->current_h;
@@ -61,9 +77,18 @@ Display::Display(int32_t width, int32_t height, int32_t depth) {
     this->width = width;
     this->height = height;
     this->depth = depth;
-    openMode(width, height);
+    openMode(width, height, hostWindow != 0);
     configureContext();
     SDL_ShowCursor(SDL_DISABLE);
+}
+
+void Display::followHostWindow() {
+    if (hostWindow == 0) return;
+    int32_t w = 0, h = 0;
+    if (!platform::hostWindowSize(hostWindow, w, h) || (w == width && h == height)) return;
+    width = w;
+    height = h;
+    setProjection(w, h);
 }
 
 Display::~Display() {

@@ -1,0 +1,35 @@
+// Screensaver hosts on X11 (XScreenSaver and the lockers that run its hacks)
+// make a window per monitor and expect the program to draw into it instead of
+// opening a full-screen window of its own. They name it in the environment
+// variable XSCREENSAVER_WINDOW (hex or decimal), as "-window-id ID" or
+// "--window-id ID" (hex with 0x, or decimal), or ask for the root window with
+// "-root". They stop the program with SIGTERM.
+#pragma once
+
+#include <cstdint>
+
+namespace platform {
+
+struct HostWindow {
+    uint64_t id = 0;  // X window id
+    int32_t width = 0;
+    int32_t height = 0;
+};
+
+// The process arguments, handed over by the process entry before anything
+// else runs, for host-window discovery.
+void setProcessArguments(int argc, char** argv);
+
+// The host's window and its current size. False when no host window was
+// named or it cannot be found on the display.
+bool findHostWindow(HostWindow& window);
+
+// The current size of window `id`. False when it cannot be queried.
+bool hostWindowSize(uint64_t id, int32_t& width, int32_t& height);
+
+// From now on SIGTERM and SIGINT only raise the flag stopSignalled() reports,
+// so the show can close itself down in its own time.
+void installStopSignals();
+bool stopSignalled();
+
+}  // namespace platform

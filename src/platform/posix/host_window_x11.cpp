@@ -1,0 +1,110 @@
+#include "platform/host_window.h"
+
+#include <X11/Xlib.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace platform {
+namespace {
+
+std::vector<std::string> arguments;
+volatile std::sig_atomic_t stopRequested = 0;
+
+bool parseWindowId(const char* text, uint64_t& id) {
+    if (!text || !*text) return false;
+    char* end = nullptr;
+    const unsigned long long value = std::strtoull(text, &end, 0);  // 0x.. hex, else decimal
+    if (*end != '\0' || value == 0) return false;
+    id = value;
+    return true;
+}
+
+// XSCREENSAVER_WINDOW may be written in hex without the 0x prefix.
+bool parseEnvironmentId(const char* text, uint64_t& id) {
+    if (parseWindowId(text, id)) return true;
+    if (!text || !*text) return false;
+    char* end = nullptr;
+    const unsigned long long value = std::strtoull(text, &end, 16);
+    if (*end != '\0' || value == 0) return false;
+    id = value;
+    return true;
+}
+
+// Window ids that do not exist raise an X error instead of returning failure.
+int ignoreXError(::Display*, XErrorEvent*) {
+    return 0;
+}
+
+// One connection of our own for size queries, kept open: the show asks again
+// now and then to follow a host window that changes size.
+::Display* queryConnection() {
+    static ::Display* connection = XOpenDisplay(nullptr);
+    return connection;
+}
+
+bool querySize(uint64_t id, int32_t& width, int32_t& height) {
+    ::Display* display = queryConnection();
+    if (!display) return false;
+    XErrorHandler previous = XSetErrorHandler(ignoreXError);
+    XWindowAttributes attributes{};
+    const Status ok = XGetWindowAttributes(display, static_cast<Window>(id), &attributes);
+    XSync(display, False);
+    XSetErrorHandler(previous);
+    if (!ok) return false;
+    width = attributes.width;
+    height = attributes.height;
+    return width > 0 && height > 0;
+}
+
+uint64_t rootWindowId() {
+    ::Display* display = queryConnection();
+    return display ? DefaultRootWindow(display) : 0;
+}
+
+void raiseStop(int) {
+    stopRequested = 1;
+}
+
+}  // namespace
+
+void setProcessArguments(int argc, char** argv) {
+    arguments.assign(argv + (argc > 0 ? 1 : 0), argv + argc);
+}
+
+bool findHostWindow(HostWindow& window) {
+    uint64_t id = 0;
+    for (size_t i = 0; i < arguments.size() && id == 0; ++i) {
+        const std::string& word = arguments[i];
+        if ((word == "-window-id" || word == "--window-id") && i + 1 < arguments.size()) {
+            parseWindowId(arguments[i + 1].c_str(), id);
+        } else if (word == "-root" || word == "--root") {
+            id = rootWindowId();
+        }
+    }
+    if (id == 0) parseEnvironmentId(std::getenv("XSCREENSAVER_WINDOW"), id);
+    if (id == 0) return false;
+    window.id = id;
+    return querySize(id, window.width, window.height);
+}
+
+bool hostWindowSize(uint64_t id, int32_t& width, int32_t& height) {
+    return querySize(id, width, height);
+}
+
+void installStopSignals() {
+    struct sigaction action {};
+    action.sa_handler = raiseStop;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+}
+
+bool stopSignalled() {
+    return stopRequested != 0;
+}
+
+}  // namespace platform
