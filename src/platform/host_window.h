@@ -32,4 +32,9 @@ bool hostWindowSize(uint64_t id, int32_t& width, int32_t& height);
 void installStopSignals();
 bool stopSignalled();
 
+// Called once drawing into a host's window has begun: when that window goes
+// away (the host destroys it as it stops us), the X errors that drawing then
+// raises are taken as a stop request instead of ending the process.
+void stopWhenHostWindowGoes();
+
 }  // namespace platform

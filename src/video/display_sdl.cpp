@@ -78,6 +78,7 @@ Display::Display(int32_t width, int32_t height, int32_t depth) {
     this->height = height;
     this->depth = depth;
     openMode(width, height, hostWindow != 0);
+    if (hostWindow != 0) platform::stopWhenHostWindowGoes();
     configureContext();
     SDL_ShowCursor(SDL_DISABLE);
 }

@@ -44,6 +44,17 @@ pass "draws into the window named by -window-id in decimal"
 run_hosted "XSCREENSAVER_WINDOW" env XSCREENSAVER_WINDOW="$host" "$saver"
 pass "draws into the window named by XSCREENSAVER_WINDOW"
 
+# Stopped and continued (as hosts do), then the host destroys its window: the
+# saver closes down quietly with exit code 0.
+"$saver" --window-id "$host" 2>"$work/stderr" & pid=$!
+sleep 2
+kill -STOP "$pid"; sleep 1; kill -CONT "$pid"; sleep 1
+kill -0 "$pid" 2>/dev/null || fail "the saver did not survive SIGSTOP/SIGCONT"
+exec {HOST[1]}>&-   # closing its input ends the host window's program
+wait_exit "$pid" 5
+[ "$exit_code" = 0 ] || fail "exit after the host window went away: $exit_code ($(cat "$work/stderr"))"
+pass "survives SIGSTOP/SIGCONT and ends quietly when the host window goes away"
+
 # SIGINT behaves as SIGTERM in a window of our own too.
 "$saver" & pid=$!
 wait_for_window "$pid" >/dev/null || fail "no window appeared"

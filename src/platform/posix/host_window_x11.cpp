@@ -69,23 +69,39 @@ void raiseStop(int) {
     stopRequested = 1;
 }
 
+XErrorHandler handlerBeforeHostWatch = nullptr;
+
+int hostWindowGone(::Display* display, XErrorEvent* error) {
+    if (error->error_code == BadDrawable || error->error_code == BadWindow) {
+        stopRequested = 1;
+        return 0;
+    }
+    return handlerBeforeHostWatch ? handlerBeforeHostWatch(display, error) : 0;
+}
+
 }  // namespace
 
 void setProcessArguments(int argc, char** argv) {
     arguments.assign(argv + (argc > 0 ? 1 : 0), argv + argc);
 }
 
+// A window named on the command line comes first, then the host's variable;
+// "-root" means the real root window only when no host window is named (under
+// XScreenSaver "-root" is given together with the variable, which names the
+// window meant).
 bool findHostWindow(HostWindow& window) {
     uint64_t id = 0;
+    bool root = false;
     for (size_t i = 0; i < arguments.size() && id == 0; ++i) {
         const std::string& word = arguments[i];
         if ((word == "-window-id" || word == "--window-id") && i + 1 < arguments.size()) {
             parseWindowId(arguments[i + 1].c_str(), id);
         } else if (word == "-root" || word == "--root") {
-            id = rootWindowId();
+            root = true;
         }
     }
     if (id == 0) parseEnvironmentId(std::getenv("XSCREENSAVER_WINDOW"), id);
+    if (id == 0 && root) id = rootWindowId();
     if (id == 0) return false;
     window.id = id;
     return querySize(id, window.width, window.height);
@@ -105,6 +121,10 @@ void installStopSignals() {
 
 bool stopSignalled() {
     return stopRequested != 0;
+}
+
+void stopWhenHostWindowGoes() {
+    handlerBeforeHostWatch = XSetErrorHandler(hostWindowGone);
 }
 
 }  // namespace platform

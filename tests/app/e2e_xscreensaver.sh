@@ -1,0 +1,55 @@
+# Under the real XScreenSaver: activation starts our hack in the host's window,
+# deactivation ends it, without X errors.
+source "$AMBER_TEST_SUPPORT/e2e-lib.sh"
+command -v xscreensaver >/dev/null || fail "xscreensaver is not installed"
+
+home="$work/home"
+mkdir -p "$home"
+cat > "$home/.xscreensaver" <<CONF
+mode: one
+selected: 0
+splash: False
+fade: False
+unfade: False
+lock: False
+timeout: 0:30:00
+programs: GL: $saver --root \n
+CONF
+chmod -R a+rwX "$work"
+
+# XScreenSaver will not launch hacks as root: run it as nobody then.
+as_host_user() {
+    if [ "$(id -u)" -eq 0 ]; then
+        setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME="$home" "$@"
+    else
+        env HOME="$home" "$@"
+    fi
+}
+
+as_host_user xscreensaver -no-splash -verbose >"$work/xscreensaver.log" 2>&1 &
+daemon=$!
+trap 'kill $daemon 2>/dev/null; cleanup_work' EXIT
+for _ in $(seq 1 50); do as_host_user xscreensaver-command -time >/dev/null 2>&1 && break; sleep 0.2; done
+
+as_host_user xscreensaver-command -activate >/dev/null 2>&1 || fail "could not activate"
+hack=""
+for _ in $(seq 1 50); do
+    hack=$(pgrep -f "^$saver --root" | head -n 1)
+    [ -n "$hack" ] && break
+    sleep 0.2
+done
+[ -n "$hack" ] || { cat "$work/xscreensaver.log"; fail "the hack was not started"; }
+window=$(sed -n 's/.*forked ".*amber-bell.*" in pid [0-9]* on window \(0x[0-9a-f]*\).*/\1/p' "$work/xscreensaver.log" | head -n 1)
+[ -n "$window" ] || fail "XScreenSaver named no window for the hack"
+sleep 2
+kill -0 "$hack" 2>/dev/null || { cat "$work/xscreensaver.log"; fail "the hack ended by itself"; }
+# It draws into XScreenSaver's window, not one of its own.
+xwininfo -root -children | grep -q '"amber-bell"' && fail "the hack opened a window of its own"
+pass "activation starts the hack in XScreenSaver's window $window"
+
+as_host_user xscreensaver-command -deactivate >/dev/null 2>&1 || fail "could not deactivate"
+for _ in $(seq 1 30); do kill -0 "$hack" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$hack" 2>/dev/null && fail "the hack kept running after deactivation"
+sleep 0.5
+grep -q 'X Error' "$work/xscreensaver.log" && { cat "$work/xscreensaver.log"; fail "the hack raised X errors"; }
+pass "deactivation ends the hack cleanly"
