@@ -5,7 +5,14 @@
 #include <ctime>
 
 #include "app/install_directory.h"
+#include "package/texture_cache.h"
 #include "platform/paths.h"
+#include "proctex/procedural_texture_registry.h"
+#include "scene/transparent_queue.h"
+
+TextureCache textureCache;
+ProceduralTextureRegistry proceduralTextures;
+TransparentQueue transparentQueue;
 
 namespace {
 

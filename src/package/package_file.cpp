@@ -1,0 +1,95 @@
+#include "package/package_file.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <limits>
+
+#include "mesh/texture_object.h"
+#include "package/image_decode.h"
+#include "package/package_reader.h"
+
+namespace {
+
+// The whole file, or the end of the program: a package that cannot be read is
+// an install that cannot show anything.
+std::vector<uint8_t> readWholeFileOrExit(const std::string& path) {
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    if (!file) std::exit(1);
+    const std::streamoff end = file.tellg();
+    if (end < 0 || static_cast<unsigned long long>(end) > std::numeric_limits<size_t>::max()) {
+        std::exit(1);
+    }
+    std::vector<uint8_t> bytes(static_cast<size_t>(end));
+    file.seekg(0);
+    if (!file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(end))) {
+        std::exit(1);
+    }
+    return bytes;
+}
+
+}  // namespace
+
+PackageFile::PackageFile(const std::string& path) {
+    const std::vector<uint8_t> file = readWholeFileOrExit(path);
+    std::vector<PackageEntryView> entries;
+    std::string error;
+    if (!readPackageEntries(file.data(), file.size(), entries, error)) {
+        std::fprintf(stderr, "package %s refused: %s\n", path.c_str(), error.c_str());
+        intact_ = false;
+        return;
+    }
+    // Each entry gets a block of its own, so a reader that strays past its
+    // entry is caught by the sanitizers instead of reading the neighbour.
+    const size_t count = entries.size();
+    names.reserve(count);
+    data.reserve(count);
+    blocks.reserve(count);
+    for (PackageEntryView& entry : entries) {
+        std::unique_ptr<uint8_t[]> block(new uint8_t[static_cast<size_t>(entry.size)]);
+        if (entry.size > 0) std::memcpy(block.get(), entry.data, static_cast<size_t>(entry.size));
+        data.push_back(EntryBytes{block.get(), entry.size});
+        blocks.push_back(std::move(block));
+        names.push_back(std::move(entry.name));
+    }
+    textures.assign(count, 0);
+    textureUses.assign(count, 0);
+}
+
+int32_t PackageFile::findEntry(const std::string& name) const {
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (names[i] == name) return static_cast<int32_t>(i);
+    }
+    return -1;
+}
+
+EntryBytes PackageFile::entryBytes(const std::string& name) const {
+    const int32_t index = findEntry(name);
+    return index < 0 ? EntryBytes{} : data[static_cast<size_t>(index)];
+}
+
+uint32_t PackageFile::acquireTexture(const std::string& name) {
+    const int32_t found = findEntry(name);
+    if (found < 0) return 0;
+    const size_t i = static_cast<size_t>(found);
+    if (textures[i] == 0) {
+        RgbaImage image;
+        if (decodeRgbaImage(data[i].data, static_cast<size_t>(data[i].size), image)) {
+            textures[i] = createTexture(image.width, image.height, image.pixels, image.pitch);
+        }
+    }
+    ++textureUses[i];
+    return textures[i];
+}
+
+void PackageFile::releaseTexture(uint32_t textureName) {
+    if (textureName == 0) return;
+    for (size_t i = 0; i < textures.size(); ++i) {
+        if (textures[i] != textureName) continue;
+        if (--textureUses[i] == 0) {
+            deleteTexture(textures[i]);
+            textures[i] = 0;
+        }
+    }
+}

@@ -1,0 +1,72 @@
+#include "package/package_writer.h"
+
+#include <cstdint>
+#include <fstream>
+#include <limits>
+#include <stdexcept>
+
+#include "package/quoted_name.h"
+
+namespace {
+
+void putI32(std::vector<uint8_t>& out, int32_t value) {
+    const uint32_t v = static_cast<uint32_t>(value);
+    for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
+}
+
+}  // namespace
+
+bool validPackageEntry(const PackageEntry& entry, std::string& why) {
+    if (entry.name.size() > maxPackageEntryNameLength) {
+        why = "entry name " + quotedName(entry.name) + " is longer than 127 bytes";
+        return false;
+    }
+    if (entry.name.find('\0') != std::string::npos) {
+        why = "entry name " + quotedName(entry.name) + " holds a zero byte";
+        return false;
+    }
+    if (entry.data.size() > static_cast<size_t>(std::numeric_limits<int32_t>::max())) {
+        why = "entry " + quotedName(entry.name) + " is larger than 2 GiB";
+        return false;
+    }
+    return true;
+}
+
+std::vector<uint8_t> writePackage(const std::vector<PackageEntry>& entries) {
+    if (entries.size() > static_cast<size_t>(std::numeric_limits<int32_t>::max())) {
+        throw std::invalid_argument("too many package entries");
+    }
+    size_t total = 4;
+    for (const PackageEntry& entry : entries) {
+        std::string why;
+        if (!validPackageEntry(entry, why)) throw std::invalid_argument(why);
+        total += 5 + entry.name.size() + entry.data.size();
+    }
+    std::vector<uint8_t> out;
+    out.reserve(total);
+    putI32(out, static_cast<int32_t>(entries.size()));
+    for (const PackageEntry& entry : entries) {
+        out.push_back(static_cast<uint8_t>(entry.name.size()));
+        out.insert(out.end(), entry.name.begin(), entry.name.end());
+        putI32(out, static_cast<int32_t>(entry.data.size()));
+        out.insert(out.end(), entry.data.begin(), entry.data.end());
+    }
+    return out;
+}
+
+bool writePackageFile(const std::string& path, const std::vector<PackageEntry>& entries,
+                      std::string& error) {
+    const std::vector<uint8_t> bytes = writePackage(entries);
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (!file) {
+        error = "cannot open " + path + " for writing";
+        return false;
+    }
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    if (!file) {
+        error = "cannot write " + path;
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,12 @@
+#include "scene/transparent_queue.h"
+
+#include <GL/gl.h>
+
+#include "mesh/sub_mesh.h"
+
+void TransparentQueue::drawAll() {
+    glDepthMask(GL_FALSE);
+    for (SubMesh* subMesh : entries) subMesh->drawDeferred();
+    glDepthMask(GL_TRUE);
+    entries.clear();
+}
