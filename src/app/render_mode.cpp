@@ -7,6 +7,7 @@
 
 #include "app/install_directory.h"
 #include "app/show.h"
+#include "package/texture_cache.h"
 #include "platform/host_window.h"
 #include "platform/paths.h"
 #include "settings/settings.h"
@@ -49,6 +50,7 @@ int runRenderMode() {
     std::ifstream settingsFile;
     const std::string path = settingsFilePath();
     if (!path.empty()) settingsFile.open(path, std::ios::binary);
+    textureCache.setBasePath(installDirectory.valueText());
 
     platform::installStopSignals();
     Settings* settings = settingsFile.is_open() ? new Settings(settingsFile) : new Settings();

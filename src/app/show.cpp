@@ -2,8 +2,10 @@
 
 #include <GL/gl.h>
 
+#include "proctex/procedural_texture_registry.h"
 #include "scene/frame_ticks.h"
 #include "scene/scene_node.h"
+#include "scene/transparent_queue.h"
 #include "settings/settings.h"
 #include "video/display.h"
 
@@ -17,11 +19,13 @@ void startShow(Show& show, Settings* settings, Display* display) {
 
 void drawFrame(Show& show, uint32_t ticks, void (*swapBuffers)()) {
     frameTicks = ticks;
+    proceduralTextures.updateAll(static_cast<int32_t>(frameTicks));
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
     glTranslatef(0.0f, 0.0f, -100.0f);
     show.worldRoot->render();
     show.overlayRoot->render();
+    transparentQueue.drawAll();
     if (swapBuffers) swapBuffers();
 }
 

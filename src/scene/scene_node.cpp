@@ -4,6 +4,9 @@
 
 #include <cstddef>
 
+#include "mesh/sub_mesh.h"
+#include "package/texture_cache.h"
+
 SceneNode* currentNode = nullptr;
 
 SceneNode::SceneNode() {
@@ -11,6 +14,8 @@ SceneNode::SceneNode() {
 }
 
 SceneNode::~SceneNode() {
+    for (const std::string& packageName : packageNames) textureCache.releasePackage(packageName);
+    for (int32_t i = 0; i < subMeshCount; ++i) delete subMeshes[static_cast<size_t>(i)];
     // The closing protocol empties a node before it is deleted; a node torn
     // down early (by its owner) still takes its subtree with it.
     for (SceneNode* child : children) delete child;
@@ -29,6 +34,7 @@ void SceneNode::callHooks(int32_t phase) {
 }
 
 void SceneNode::drawOwnMeshes() {
+    for (int32_t i = 0; i < subMeshCount; ++i) subMeshes[static_cast<size_t>(i)]->draw();
 }
 
 // Deleting a child cannot close its siblings, so one pass finds every closed

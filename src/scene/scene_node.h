@@ -12,12 +12,15 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "scene/action_list.h"
 #include "scene/controller_set.h"
 #include "scene/render_hook.h"
 #include "scene/transform.h"
+
+class SubMesh;
 
 class SceneNode {
 public:
@@ -30,6 +33,11 @@ public:
     void addChild(SceneNode* child);
     void addHook(RenderHookFunction function, int32_t value);
     void markClosing() { closing = true; }
+    // Appends the sub-meshes of model `entryName` of package `packageName`
+    // (model_loading.cpp). The node holds one use of the package until it is
+    // destroyed, also when the entry is missing or refused; those leave the
+    // node's meshes as they were and say so once on stderr.
+    void loadModel(const std::string& packageName, const std::string& entryName);
 
     void setTranslation(double x, double y, double z) { transform.setTranslation(x, y, z); }
     void setRotation(double x, double y, double z) { transform.setRotation(x, y, z); }
@@ -48,6 +56,8 @@ public:
     bool closing = false;
     bool closed = false;
     std::vector<RenderHook> hooks;
+    std::vector<SubMesh*> subMeshes;        // owned, in load order
+    std::vector<std::string> packageNames;  // one per loadModel call
     int32_t subMeshCount = 0;
     bool hasMeshes = false;
     std::vector<SceneNode*> children;
