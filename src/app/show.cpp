@@ -1,5 +1,7 @@
 #include "app/show.h"
 
+#include "app/scene_assembly.h"
+
 #include <GL/gl.h>
 
 #include "proctex/procedural_texture_registry.h"
@@ -15,6 +17,7 @@ void startShow(Show& show, Settings* settings, Display* display) {
     show.worldRoot = new SceneNode;
     show.overlayRoot = new SceneNode;
     setupLight();
+    buildScene(show);
 }
 
 void drawFrame(Show& show, uint32_t ticks, void (*swapBuffers)()) {

@@ -1,12 +1,19 @@
 #include "app/headless_driver.h"
 
+#include <algorithm>
+
+#include "package/texture_cache.h"
 #include "scene/frame_ticks.h"
 #include "scene/scene_node.h"
 #include "support/gl_test.h"
+#include "support/show_packages.h"
 
 namespace {
 
-class HeadlessDriverTest : public GlTest {};
+class HeadlessDriverTest : public GlTest {
+protected:
+    ShowPackages packages;
+};
 
 void chain(SceneNode* parent, int depth) {
     for (int i = 0; i < depth; ++i) {
@@ -16,17 +23,25 @@ void chain(SceneNode* parent, int depth) {
     }
 }
 
+int depthBelow(const SceneNode& node) {
+    int deepest = 0;
+    for (const SceneNode* child : node.children) deepest = std::max(deepest, 1 + depthBelow(*child));
+    return deepest;
+}
+
 TEST_F(HeadlessDriverTest, ShutdownTakesDepthPlusOneFramesThenTearsDown) {
-    for (int depth : {0, 1, 3}) {
+    for (int extra : {0, 3, 8}) {
         HeadlessDriver driver(Settings(), 64, 64);
-        chain(driver.show().worldRoot, depth);
-        chain(driver.show().overlayRoot, 1);
         driver.step(16);
-        EXPECT_EQ(driver.finish(), std::max(depth, 1) + 1) << "depth " << depth;
+        chain(driver.show().worldRoot, extra);
+        const int depth = std::max(depthBelow(*driver.show().worldRoot),
+                                   depthBelow(*driver.show().overlayRoot));
+        EXPECT_EQ(driver.finish(), depth + 1) << "depth " << depth;
         EXPECT_TRUE(driver.tornDown());
         EXPECT_EQ(driver.show().worldRoot, nullptr);
         EXPECT_EQ(driver.show().overlayRoot, nullptr);
         EXPECT_EQ(driver.show().settings, nullptr);
+        EXPECT_EQ(textureCache.openPackageCount(), 0u);
     }
 }
 

@@ -1,0 +1,119 @@
+#include "app/scene_assembly.h"
+
+#include <cstdlib>
+
+#include "app/show.h"
+#include "content/analog_clock.h"
+#include "content/calendar.h"
+#include "content/delayed_model.h"
+#include "content/digital_clock.h"
+#include "content/frame_counter.h"
+#include "content/heart.h"
+#include "scene/attach_calls.h"
+#include "scene/behaviours.h"
+#include "scene/hooks.h"
+#include "scene/scene_node.h"
+#include "settings/settings.h"
+#include "video/display.h"
+
+namespace {
+
+constexpr double spinDegreesPerSecond = 7.0;
+
+SceneNode* makeBackground() {
+    auto* background = new SceneNode;
+    background->loadModel("main.pak", "fon");
+    background->setScale(4.0, 3.0, 3.0);
+    background->setTranslation(0, 0, -100);
+    background->setRotation(0, 180, 180);
+    return background;
+}
+
+SceneNode* makeHeartGroup(double sign, double startAngle) {
+    auto* group = new SceneNode;
+    group->addHook(hookLighting, 0);
+    group->setTranslation(0, -6, -5);
+    group->setRotation(-70, 0, 0);
+    BoundCall spin = endlessCall();
+    spin.setParams(behaviourSpin, 2, spinDegreesPerSecond * sign, startAngle, 0);
+    attachCalls(*group, {spin});
+
+    auto* spawner = new SceneNode;
+    spawner->setRotation(0, 0, 0);
+    spawner->setTranslation(0, 0, 0);
+    BoundCall spawn = endlessCall();
+    spawn.setCall(behaviourHeartSpawner, 0);
+    attachCalls(*spawner, {spawn});
+    group->addChild(spawner);
+
+    auto* heart = new SceneNode;
+    heart->setScale(0.85, 0.85, 0.85);
+    BoundCall beat = endlessCall();
+    beat.setParams(behaviourHeartBeat, 1, 0, 0, 0);
+    attachCalls(*heart, {beat});
+    heart->loadModel("main.pak", "serdce");
+    group->addChild(heart);
+    return group;
+}
+
+SceneNode* makeCalendar(const Display& display, bool russian) {
+    auto* calendar = new SceneNode;
+    calendar->setTranslation(-display.edgeX(-211), display.edgeY(183), -140);
+    BoundCall build = oneShotCall();
+    build.setParams(behaviourBuildCalendar, russian ? 0 : 1, 0, 0, 0);
+    attachCalls(*calendar, {build});
+    return calendar;
+}
+
+SceneNode* makeClock(const Display& display, const Settings& settings) {
+    auto* clock = new SceneNode;
+    // The anchor is the bottom-right corner at the clock's own eye depth.
+    if (settings.largeClock) {
+        clock->setTranslation(-display.edgeX(-70), display.edgeY(-70), 30);
+    } else {
+        clock->setTranslation(-display.edgeX(-170), display.edgeY(-170), -70);
+    }
+    BoundCall build = oneShotCall();
+    if (settings.analogClock) {
+        build.setCall(behaviourBuildAnalogClock, 0);
+    } else {
+        build.setParams(behaviourBuildDigitalClock, settings.clock24Hour ? 1 : 0, 0, 0, 0);
+    }
+    attachCalls(*clock, {build});
+    return clock;
+}
+
+SceneNode* makeFrameCounter(const Display& display) {
+    auto* counter = new SceneNode;
+    counter->setTranslation(display.edgeX(-100) + 5, -display.edgeY(-100) - 2.5, 0);
+    counter->loadModel("utils.pak", "fps");
+    BoundCall count = endlessCall();
+    count.setCall(behaviourFrameCounter, 0);
+    attachCalls(*counter, {count});
+    return counter;
+}
+
+}  // namespace
+
+void buildScene(Show& show) {
+    const Settings& settings = *show.settings;
+    const Display& display = *show.display;
+    resetDigitalClockMemory();
+    resetCalendarMemory();
+    frameCount = 0;
+
+    show.worldRoot->addChild(makeBackground());
+    const double sign = 1 - 2 * (std::rand() % 2);
+    const double startAngle = (std::rand() % 3600) / 10;
+    show.worldRoot->addChild(makeHeartGroup(sign, startAngle));
+
+    SceneNode& overlay = *show.overlayRoot;
+    if (settings.showCalendar) overlay.addChild(makeCalendar(display, settings.russianCalendar));
+    if (settings.showClock) overlay.addChild(makeClock(display, settings));
+    if (settings.showFrameCounter) overlay.addChild(makeFrameCounter(display));
+    overlay.setTranslation(0, 0, 0);
+    BoundCall delayed = endlessCall();
+    delayed.setCall(behaviourDelayedModel, 0);
+    attachCalls(overlay, {delayed});
+    overlay.addHook(hookNoDepthTest, 0);
+}

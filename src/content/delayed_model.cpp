@@ -1,0 +1,13 @@
+#include "content/delayed_model.h"
+
+#include "scene/bound_call.h"
+#include "scene/scene_node.h"
+
+void behaviourDelayedModel(int32_t) {
+    if (!(currentCall->time > delayedModelAfterMs)) return;
+    currentCall->finish();
+    auto* node = new SceneNode;
+    node->loadModel("main.pak", "nn");
+    node->setScale(0.5, 0.5, 0.5);
+    currentNode->addChild(node);
+}
