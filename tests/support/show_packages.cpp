@@ -1,20 +1,22 @@
 #include "support/show_packages.h"
 
-#include <initializer_list>
 #include <string>
 #include <vector>
 
+#include "mesh/sub_mesh.h"
 #include "package/texture_cache.h"
 #include "support/test_models.h"
 
 namespace {
 
-std::vector<PackageEntry> squares(std::initializer_list<std::string> names, uint8_t r, uint8_t g,
-                                  uint8_t b) {
-    std::vector<PackageEntry> entries;
-    for (const std::string& name : names) entries.push_back({name, writeModelEntry({squareRecord("tex")})});
-    entries.push_back({"tex", solidBmp(4, 4, r, g, b)});
-    return entries;
+// Every model gets a texture of its own named "t:" + the entry name, so tests
+// can tell from a node's sub-mesh which entry it loaded (modelEntryOf).
+void addModels(std::vector<PackageEntry>& entries, const std::vector<std::string>& names,
+               uint8_t red, uint8_t green, uint8_t blue) {
+    for (const std::string& name : names) {
+        entries.push_back({name, writeModelEntry({squareRecord("t:" + name)})});
+        entries.push_back({"t:" + name, solidBmp(4, 4, red, green, blue)});
+    }
 }
 
 std::vector<std::string> numbered(const std::string& prefix, int from, int to) {
@@ -23,29 +25,32 @@ std::vector<std::string> numbered(const std::string& prefix, int from, int to) {
     return names;
 }
 
-void add(std::vector<PackageEntry>& entries, const std::vector<std::string>& names) {
-    for (const std::string& name : names) entries.push_back({name, writeModelEntry({squareRecord("tex")})});
-}
-
 }  // namespace
 
 ShowPackages::ShowPackages() {
-    writeTestPackage(dir_, "main.pak", squares({"fon", "serdce", "serdechko", "nn"}, 200, 40, 60));
-    std::vector<PackageEntry> clock = squares({"ciferblat", "sec", "min", "chas", "podlozka",
-                                               "podlozka_am", "dot", "am", "pm"}, 40, 200, 60);
-    add(clock, numbered("", 0, 9));
+    std::vector<PackageEntry> main, clock, calendar, utils;
+    addModels(main, {"fon", "serdce", "serdechko", "nn"}, 200, 40, 60);
+    addModels(clock, {"ciferblat", "sec", "min", "chas", "podlozka", "podlozka_am", "dot", "am", "pm"},
+              40, 200, 60);
+    addModels(clock, numbered("", 0, 9), 40, 200, 60);
+    addModels(calendar, {"fon", "fon_rus", "day", "day_rus", "null", "sel"}, 40, 60, 200);
+    addModels(calendar, numbered("m", 1, 12), 40, 60, 200);
+    addModels(calendar, numbered("", 1, 31), 40, 60, 200);
+    addModels(utils, {"fps"}, 220, 220, 40);
+    addModels(utils, numbered("", 0, 9), 220, 220, 40);
+    writeTestPackage(dir_, "main.pak", main);
     writeTestPackage(dir_, "clock.pak", clock);
-    std::vector<PackageEntry> calendar =
-        squares({"fon", "fon_rus", "day", "day_rus", "null", "sel"}, 40, 60, 200);
-    add(calendar, numbered("m", 1, 12));
-    add(calendar, numbered("", 1, 31));
     writeTestPackage(dir_, "calendar.pak", calendar);
-    std::vector<PackageEntry> utils = squares({"fps"}, 220, 220, 40);
-    add(utils, numbered("", 0, 9));
     folder_ = writeTestPackage(dir_, "utils.pak", utils);
     textureCache.setBasePath(folder_);
 }
 
 ShowPackages::~ShowPackages() {
     textureCache.setBasePath("0");
+}
+
+std::string modelEntryOf(const SceneNode& node) {
+    if (node.subMeshCount == 0) return {};
+    const std::string texture = node.subMeshes[0]->textureEntryName;
+    return texture.rfind("t:", 0) == 0 ? texture.substr(2) : std::string();
 }

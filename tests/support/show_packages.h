@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "scene/scene_node.h"
 #include "support/temp_dir.h"
 
 class ShowPackages {
@@ -19,3 +20,7 @@ private:
     TempDir dir_;
     std::string folder_;
 };
+
+// The entry of the first model a node loaded from these packages ("" for a
+// node without one).
+std::string modelEntryOf(const SceneNode& node);
