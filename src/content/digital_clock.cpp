@@ -52,7 +52,6 @@ DigitGlyph digitGlyph(int32_t code, const std::tm& now) {
     const int32_t minutes = now.tm_min;
     const int32_t h12 = hours > 12 ? hours - 12 : hours;
     DigitGlyph glyph;
-    glyph.valid = true;
     switch (code) {
     case 1: {
         const int32_t digit = hours / 10;
@@ -70,7 +69,7 @@ DigitGlyph digitGlyph(int32_t code, const std::tm& now) {
     }
     case 7: glyph = {true, hours, digitEntries[h12 == 0 ? 2 : h12 % 10], 1}; break;
     case 8: glyph = {true, hours, hours < 12 ? "am" : "pm", 1}; break;
-    default: glyph.valid = false; break;
+    default: break;  // not a position: invalid
     }
     return glyph;
 }
