@@ -6,8 +6,8 @@
 #include <fstream>
 #include <string>
 
-#include "platform/paths.h"
 #include "settings/settings.h"
+#include "settings/settings_path.h"
 #include "video/display.h"
 
 namespace {
@@ -15,12 +15,6 @@ namespace {
 // Mouse motion ends the show only after this many milliseconds, so the jolt of
 // the saver starting does not end it at once.
 constexpr Uint32 mouseGraceMs = 3000;
-
-std::string settingsFilePath() {
-    std::string folder;
-    if (!platform::commonAppDataFolder(folder)) return {};
-    return folder + platform::pathSeparator + "lumivera_Amber Bell_cfg";
-}
 
 struct RenderState {
     Settings* settings = nullptr;
