@@ -121,7 +121,7 @@ bool parseSettingsOptionValue(int option, std::string_view text, int32_t& value,
     const bool ok = o.kind == SettingsOptionKind::Flag ? parseFlag(text, value)
                                                        : parseResolution(text, value);
     if (!ok) {
-        error = std::string(o.name) + ": '" + std::string(text) + "' is not a value of it (" +
+        error = std::string(o.name) + ": '" + std::string(text) + "' is not allowed (" +
                 (o.kind == SettingsOptionKind::Flag ? "use 0 or 1"
                                                     : "use 0 to 9, desktop or a size such as 1024x768") +
                 ")";
