@@ -24,6 +24,16 @@ bool isBlueGreenRed(const SDL_PixelFormat& format) {
 #endif
 }
 
+// Every row lies inside `size` bytes: (rows - 1) rows of `pitch` bytes and one
+// of `rowBytes`, with the arithmetic checked before it is trusted.
+bool rowsFit(size_t size, size_t rowBytes, size_t pitch, size_t rows) {
+    if (pitch < rowBytes || rows == 0) return false;
+    const size_t rowsBeforeLast = rows - 1;
+    if (rowsBeforeLast && pitch > std::numeric_limits<size_t>::max() / rowsBeforeLast) return false;
+    const size_t lastRowStart = pitch * rowsBeforeLast;
+    return lastRowStart <= size && size - lastRowStart >= rowBytes;
+}
+
 }  // namespace
 
 PreviewPaint blackPreviewPaint(int32_t areaWidth, int32_t areaHeight) {
@@ -39,11 +49,7 @@ PreviewPaint previewPaintFromRows(const uint8_t* data, size_t size, int32_t widt
                                   size_t pitch, int32_t areaWidth, int32_t areaHeight) {
     if (!data || width <= 0 || height <= 0) return blackPreviewPaint(areaWidth, areaHeight);
     const size_t rowBytes = static_cast<size_t>(width) * bytesPerPixel;
-    // Every row must lie inside the data: (height - 1) rows of pitch bytes and
-    // one row of pixels, with the arithmetic checked before it is trusted.
-    const size_t rowsBeforeLast = static_cast<size_t>(height) - 1;
-    if (pitch < rowBytes || (rowsBeforeLast && pitch > std::numeric_limits<size_t>::max() / rowsBeforeLast) ||
-        pitch * rowsBeforeLast > size || size - pitch * rowsBeforeLast < rowBytes) {
+    if (!rowsFit(size, rowBytes, pitch, static_cast<size_t>(height))) {
         return blackPreviewPaint(areaWidth, areaHeight);
     }
 
