@@ -1,6 +1,7 @@
 #include "app/entry.h"
 
 #include "app/install_directory.h"
+#include "app/preview_mode.h"
 #include "app/render_mode.h"
 #include "app/run_mode.h"
 #include "platform/process.h"
@@ -16,7 +17,7 @@ int entryPoint(const std::string& commandLine) {
         installDirectory.launchProgram("config.exe", false);
         return 0;
     case RunMode::Preview:
-        return 0;
+        return choice.hasWindowNumber ? runPreviewMode(choice.windowNumber) : 0;
     case RunMode::Render:
         return runRenderMode();
     }

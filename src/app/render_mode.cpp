@@ -9,8 +9,8 @@
 #include "app/show.h"
 #include "package/texture_cache.h"
 #include "platform/host_window.h"
-#include "platform/paths.h"
 #include "settings/settings.h"
+#include "settings/settings_path.h"
 #include "video/display.h"
 
 namespace {
@@ -20,12 +20,6 @@ namespace {
 constexpr Uint32 mouseGraceMs = 3000;
 // How often a host's window is asked for its size.
 constexpr Uint32 hostWindowCheckMs = 500;
-
-std::string settingsFilePath() {
-    std::string folder;
-    if (!platform::commonAppDataFolder(folder)) return {};
-    return folder + platform::pathSeparator + "lumivera_Amber Bell_cfg";
-}
 
 void handleEvent(Show& show, const SDL_Event& event) {
     switch (event.type) {

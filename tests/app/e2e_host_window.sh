@@ -10,9 +10,10 @@ window_colour() {
         sed -n 's/.*(\([0-9.]*\),\([0-9.]*\),\([0-9.]*\).*/\1 \2 \3/p' | head -n 1
 }
 
-# Starts a 400x300 white host window; sets host and host_pid.
-coproc HOST { "$AMBER_TEST_BIN/x-test-window" 400 300 0xFFFFFF; }
+# A 400x300 white host window (its id in decimal).
+coproc HOST { "$AMBER_TEST_WINDOW" 400 300; }
 read -r host <&"${HOST[0]}" || fail "no host window"
+host_hex=$(printf '0x%x' "$host")
 [ "$(window_colour "$host")" = "255 255 255" ] || fail "host window is not white to begin with"
 
 # run_hosted DESCRIPTION COMMAND...: runs the saver in the host window, checks
@@ -35,13 +36,13 @@ run_hosted() {
     xdotool windowunmap --sync "$host" windowmap --sync "$host"
 }
 
-run_hosted "--window-id" "$saver" --window-id "$host"
+run_hosted "--window-id" "$saver" --window-id "$host_hex"
 pass "draws into the window named by --window-id and ends on SIGTERM"
 
-run_hosted "-window-id decimal" "$saver" -window-id "$((host))"
+run_hosted "-window-id decimal" "$saver" -window-id "$host"
 pass "draws into the window named by -window-id in decimal"
 
-run_hosted "XSCREENSAVER_WINDOW" env XSCREENSAVER_WINDOW="$host" "$saver"
+run_hosted "XSCREENSAVER_WINDOW" env XSCREENSAVER_WINDOW="$host_hex" "$saver"
 pass "draws into the window named by XSCREENSAVER_WINDOW"
 
 # Stopped and continued (as hosts do), then the host destroys its window: the
@@ -50,7 +51,7 @@ pass "draws into the window named by XSCREENSAVER_WINDOW"
 sleep 2
 kill -STOP "$pid"; sleep 1; kill -CONT "$pid"; sleep 1
 kill -0 "$pid" 2>/dev/null || fail "the saver did not survive SIGSTOP/SIGCONT"
-exec {HOST[1]}>&-   # closing its input ends the host window's program
+echo destroy >&"${HOST[1]}"
 wait_exit "$pid" 5
 [ "$exit_code" = 0 ] || fail "exit after the host window went away: $exit_code ($(cat "$work/stderr"))"
 pass "survives SIGSTOP/SIGCONT and ends quietly when the host window goes away"

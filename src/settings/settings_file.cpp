@@ -1,0 +1,138 @@
+#include "settings/settings_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "package/byte_cursor.h"
+
+namespace {
+
+constexpr int32_t currentLayout = 1;
+// Marker, the two block lengths, the options and the unused word.
+constexpr size_t fixedBytes = 28;
+// An older-layout file: one byte, two int32 values and five flag bytes sit
+// between the marker and the blocks.
+constexpr size_t olderLayoutHeaderBytes = 1 + 4 + 4 + 5;
+
+// Takes a whole length-prefixed block. False when the length is missing,
+// negative or longer than the bytes that remain.
+bool takeBlock(ByteCursor& cursor, std::vector<uint8_t>& block) {
+    int32_t length;
+    const uint8_t* start;
+    if (!cursor.readI32(length) || length < 0) return false;
+    if (!cursor.take(static_cast<size_t>(length), start)) return false;
+    block.assign(start, start + length);
+    return true;
+}
+
+void putU32(std::vector<uint8_t>& out, uint32_t value) {
+    for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
+}
+
+std::string describeErrno() {
+    return std::strerror(errno);
+}
+
+}  // namespace
+
+SettingsFile decodeSettingsFile(const uint8_t* bytes, size_t size) {
+    SettingsFile file;
+    if (size > maxSettingsFileBytes) size = maxSettingsFileBytes;
+    file.options = bytes && size ? Settings(bytes, size) : Settings();
+
+    ByteCursor cursor(bytes, size);
+    int32_t marker;
+    if (!cursor.readI32(marker)) return file;
+    if (marker != currentLayout && !cursor.skip(olderLayoutHeaderBytes)) return file;
+
+    std::vector<uint8_t> blockA, blockB;
+    if (!takeBlock(cursor, blockA)) return file;
+    const bool haveB = takeBlock(cursor, blockB);
+    // The new file must stay readable whole by the screensaver.
+    if (fixedBytes + blockA.size() + blockB.size() > maxSettingsFileBytes) return file;
+    file.blockA = std::move(blockA);
+    if (!haveB) return file;
+    file.blockB = std::move(blockB);
+    if (marker != currentLayout) return file;
+
+    uint32_t word;
+    if (!cursor.skip(1) || !cursor.readU32(word)) return file;
+    file.unusedWord = word;
+    file.complete = cursor.remaining() >= 4 + 7;
+    return file;
+}
+
+std::vector<uint8_t> encodeSettingsFile(const SettingsFile& file) {
+    const Settings& o = file.options;
+    std::vector<uint8_t> out;
+    out.reserve(fixedBytes + file.blockA.size() + file.blockB.size());
+    putU32(out, static_cast<uint32_t>(currentLayout));
+    putU32(out, static_cast<uint32_t>(file.blockA.size()));
+    out.insert(out.end(), file.blockA.begin(), file.blockA.end());
+    putU32(out, static_cast<uint32_t>(file.blockB.size()));
+    out.insert(out.end(), file.blockB.begin(), file.blockB.end());
+    out.push_back(o.exitOnMouseMove);
+    putU32(out, file.unusedWord);
+    putU32(out, static_cast<uint32_t>(o.resolutionIndex));
+    for (uint8_t flag : {o.showFrameCounter, o.showClock, o.analogClock, o.clock24Hour,
+                         o.largeClock, o.showCalendar, o.russianCalendar}) {
+        out.push_back(flag);
+    }
+    return out;
+}
+
+SettingsFile loadSettingsFile(const std::string& path) {
+    std::ifstream stream;
+    if (!path.empty()) stream.open(path, std::ios::binary);
+    if (!stream.is_open()) return decodeSettingsFile(nullptr, 0);
+    std::vector<uint8_t> bytes;
+    char buffer[4096];
+    while (bytes.size() < maxSettingsFileBytes && stream.read(buffer, sizeof buffer).gcount() > 0) {
+        bytes.insert(bytes.end(), buffer, buffer + stream.gcount());
+    }
+    return decodeSettingsFile(bytes.data(), bytes.size());
+}
+
+bool saveSettingsFile(const std::string& path, const SettingsFile& file, std::string& error) {
+    if (path.empty()) {
+        error = "settings file: no application-data folder to write it in";
+        return false;
+    }
+    const std::vector<uint8_t> bytes = encodeSettingsFile(file);
+
+    // A fresh name beside the target; "x" refuses to open a file that exists.
+    std::random_device entropy;
+    std::string temporary;
+    std::FILE* out = nullptr;
+    for (int attempt = 0; attempt < 16 && !out; ++attempt) {
+        temporary = path + ".new-" + std::to_string(entropy() % 1000000000u);
+        out = std::fopen(temporary.c_str(), "wbx");
+        if (!out && errno != EEXIST) break;
+    }
+    if (!out) {
+        error = path + ": cannot create a new settings file beside it: " + describeErrno();
+        return false;
+    }
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size() &&
+                         std::fflush(out) == 0;
+    const std::string writeError = written ? std::string() : describeErrno();
+    const bool closed = std::fclose(out) == 0;
+    if (!written || !closed) {
+        error = path + ": writing the new settings failed: " +
+                (written ? describeErrno() : writeError);
+        std::remove(temporary.c_str());
+        return false;
+    }
+    std::error_code renameError;
+    std::filesystem::rename(temporary, path, renameError);
+    if (renameError) {
+        error = path + ": cannot replace the settings file: " + renameError.message();
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}

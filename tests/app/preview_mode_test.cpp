@@ -1,0 +1,193 @@
+#include "app/preview_mode.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/temp_dir.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+void put16(Bytes& out, uint32_t v) {
+    out.push_back(static_cast<uint8_t>(v));
+    out.push_back(static_cast<uint8_t>(v >> 8));
+}
+void put32(Bytes& out, uint32_t v) {
+    put16(out, v & 0xFFFF);
+    put16(out, v >> 16);
+}
+
+// The colour the test pictures hold at (x, y), as 0xRRGGBB.
+uint32_t patternAt(int x, int y) {
+    if (x == 0 && y == 0) return 0x302010;  // stored as the bytes 10 20 30
+    return uint32_t((x * 7) & 0xFF) << 16 | uint32_t((y * 13) & 0xFF) << 8 | uint32_t((x + y) & 0xFF);
+}
+
+// A bitmap file: bottom-up rows unless `topDown`, padded to 4 bytes with 0xEE
+// so that reading rows at the wrong distance shows. bpp 24 (the pattern), 32
+// (the pattern plus a fourth byte) or 8 (a grey palette, the pattern's blue).
+Bytes bitmapFile(int width, int height, int bpp = 24, bool topDown = false) {
+    const uint32_t paletteBytes = bpp == 8 ? 256 * 4 : 0;
+    const uint32_t rowBytes = (static_cast<uint32_t>(width) * bpp / 8 + 3) & ~3u;
+    const uint32_t dataOffset = 14 + 40 + paletteBytes;
+    Bytes out = {'B', 'M'};
+    put32(out, dataOffset + rowBytes * static_cast<uint32_t>(height));
+    put32(out, 0);
+    put32(out, dataOffset);
+    put32(out, 40);
+    put32(out, static_cast<uint32_t>(width));
+    put32(out, static_cast<uint32_t>(topDown ? -height : height));
+    put16(out, 1);
+    put16(out, static_cast<uint32_t>(bpp));
+    put32(out, 0);  // no compression
+    put32(out, rowBytes * static_cast<uint32_t>(height));
+    put32(out, 2835);
+    put32(out, 2835);
+    put32(out, bpp == 8 ? 256 : 0);
+    put32(out, 0);
+    for (uint32_t i = 0; i < paletteBytes / 4; ++i) {
+        out.insert(out.end(), {static_cast<uint8_t>(i), static_cast<uint8_t>(i), static_cast<uint8_t>(i), 0});
+    }
+    for (int row = 0; row < height; ++row) {
+        const int y = topDown ? row : height - 1 - row;
+        const size_t start = out.size();
+        for (int x = 0; x < width; ++x) {
+            const uint32_t c = patternAt(x, y);
+            if (bpp == 8) {
+                out.push_back(static_cast<uint8_t>(c));
+                continue;
+            }
+            out.insert(out.end(), {static_cast<uint8_t>(c), static_cast<uint8_t>(c >> 8),
+                                   static_cast<uint8_t>(c >> 16)});
+            if (bpp == 32) out.push_back(0xFF);
+        }
+        while (out.size() - start < rowBytes) out.push_back(0xEE);
+    }
+    return out;
+}
+
+std::string text(const Bytes& bytes) {
+    return std::string(bytes.begin(), bytes.end());
+}
+
+void expectBlack(const PreviewPaint& paint, int32_t width, int32_t height) {
+    ASSERT_EQ(paint.width, width);
+    ASSERT_EQ(paint.height, height);
+    ASSERT_EQ(paint.pixels.size(), static_cast<size_t>(width) * static_cast<size_t>(height));
+    for (uint32_t pixel : paint.pixels) ASSERT_EQ(pixel, 0u);
+}
+
+void expectPattern(const PreviewPaint& paint, int32_t width, int32_t height) {
+    ASSERT_EQ(paint.width, width);
+    ASSERT_EQ(paint.height, height);
+    ASSERT_EQ(paint.pixels.size(), static_cast<size_t>(width) * static_cast<size_t>(height));
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            ASSERT_EQ(paint.pixels[static_cast<size_t>(y * width + x)], patternAt(x, y))
+                << "at " << x << ',' << y;
+        }
+    }
+}
+
+TEST(PreviewMode, PictureIsShownPixelForPixelFromTheTopLeft) {
+    TempDir dir;
+    const std::string path = dir.write("preview.ppk", text(bitmapFile(152, 40)));
+    const PreviewPaint paint = previewPaintForArea(path, 152, 112);
+    expectPattern(paint, 152, 40);  // rows 40..111 keep the background
+    EXPECT_EQ(paint.pixels[0], 0x302010u);  // blue 0x10, green 0x20, red 0x30 in the file
+
+    const std::string topDown = dir.write("top-down.ppk", text(bitmapFile(152, 40, 24, true)));
+    expectPattern(previewPaintForArea(topDown, 152, 112), 152, 40);
+}
+
+TEST(PreviewMode, PictureLargerThanTheAreaIsClipped) {
+    TempDir dir;
+    const std::string path = dir.write("preview.ppk", text(bitmapFile(200, 300)));
+    expectPattern(previewPaintForArea(path, 152, 100), 152, 100);
+}
+
+// Rows of a picture whose width is not a multiple of four pixels are padded;
+// they are found at their real distance, never at three bytes per pixel.
+TEST(PreviewMode, PaddedRowsAreReadAtTheirPitch) {
+    TempDir dir;
+    for (int width : {1, 5, 7, 150}) {
+        const std::string path = dir.write("p.ppk", text(bitmapFile(width, 9)));
+        SCOPED_TRACE(width);
+        expectPattern(previewPaintForArea(path, 152, 20), width, 9);
+    }
+}
+
+TEST(PreviewMode, AnyOtherAreaWidthIsBlackAllOver) {
+    TempDir dir;
+    const std::string path = dir.write("preview.ppk", text(bitmapFile(152, 40)));
+    expectBlack(previewPaintForArea(path, 151, 112), 151, 112);
+    expectBlack(previewPaintForArea(path, 200, 150), 200, 150);
+    expectBlack(previewPaintForArea(path, 1, 1), 1, 1);
+    EXPECT_TRUE(previewPaintForArea(path, 0, 0).pixels.empty());
+}
+
+TEST(PreviewMode, MissingOrNonTwentyFourBitPicturesAreBlack) {
+    TempDir dir;
+    expectBlack(previewPaintForArea(dir.path() + "/missing.ppk", 152, 30), 152, 30);
+    expectBlack(previewPaintForArea(dir.path(), 152, 30), 152, 30);  // a folder
+    expectBlack(previewPaintForArea(dir.write("8.ppk", text(bitmapFile(152, 10, 8))), 152, 30), 152, 30);
+    expectBlack(previewPaintForArea(dir.write("32.ppk", text(bitmapFile(152, 10, 32))), 152, 30), 152, 30);
+    expectBlack(previewPaintForArea(dir.write("text.ppk", "not a bitmap at all"), 152, 30), 152, 30);
+    expectBlack(previewPaintForArea(dir.write("empty.ppk", ""), 152, 30), 152, 30);
+}
+
+// Cut anywhere, the file paints black and nothing beyond its bytes is read.
+TEST(PreviewMode, TruncatedPicturesAreBlack) {
+    TempDir dir;
+    const Bytes full = bitmapFile(152, 6);
+    for (size_t length = 0; length < full.size(); length += (length < 80 ? 1 : 97)) {
+        const std::string path =
+            dir.write("cut.ppk", std::string(full.begin(), full.begin() + static_cast<long>(length)));
+        SCOPED_TRACE(length);
+        expectBlack(previewPaintForArea(path, 152, 8), 152, 8);
+    }
+}
+
+TEST(PreviewMode, HeadersClaimingMoreThanTheFileHoldsAreBlack) {
+    TempDir dir;
+    struct Patch {
+        size_t offset;
+        uint32_t value;
+    } patches[] = {
+        {18, 0x7FFFFFFF},  // width
+        {22, 0x7FFFFFFF},  // height
+        {18, 0x80000001},  // negative width
+        {10, 0xFFFFFF00},  // pixel data far beyond the end
+        {18, 30000},       // a row longer than a 16-bit pitch can hold
+    };
+    for (const Patch& patch : patches) {
+        Bytes bytes = bitmapFile(152, 4);
+        for (int i = 0; i < 4; ++i) bytes[patch.offset + i] = static_cast<uint8_t>(patch.value >> (8 * i));
+        const std::string path = dir.write("bad.ppk", text(bytes));
+        SCOPED_TRACE(patch.offset);
+        expectBlack(previewPaintForArea(path, 152, 8), 152, 8);
+    }
+}
+
+TEST(PreviewMode, RowsAreTakenOnlyFromInsideTheirBytes) {
+    // Two rows of two pixels, pitch 8: the last row needs 6 bytes, not 8.
+    const uint8_t rows[14] = {0x10, 0x20, 0x30, 1, 2, 3, 0xEE, 0xEE, 4, 5, 6, 7, 8, 9};
+    const PreviewPaint paint = previewPaintFromRows(rows, sizeof rows, 2, 2, 8, 152, 10);
+    ASSERT_EQ(paint.width, 2);
+    ASSERT_EQ(paint.height, 2);
+    EXPECT_EQ(paint.pixels, (std::vector<uint32_t>{0x302010, 0x030201, 0x060504, 0x090807}));
+
+    expectBlack(previewPaintFromRows(rows, 13, 2, 2, 8, 152, 10), 152, 10);  // last row cut
+    expectBlack(previewPaintFromRows(rows, sizeof rows, 3, 2, 8, 152, 10), 152, 10);  // pitch < row
+    expectBlack(previewPaintFromRows(rows, sizeof rows, 2, 3, 8, 152, 10), 152, 10);  // one row too many
+    expectBlack(previewPaintFromRows(rows, sizeof rows, 0, 2, 8, 152, 10), 152, 10);
+    expectBlack(previewPaintFromRows(rows, sizeof rows, 2, -1, 8, 152, 10), 152, 10);
+    expectBlack(previewPaintFromRows(nullptr, 0, 2, 2, 8, 152, 10), 152, 10);
+    // A pitch whose product with the rows overflows.
+    expectBlack(previewPaintFromRows(rows, sizeof rows, 2, 0x7FFFFFFF, SIZE_MAX / 2, 152, 10), 152, 10);
+}
+
+}  // namespace

@@ -1,0 +1,97 @@
+// config: the configuration program of the screensaver. Without arguments it
+// opens the settings dialog (on a display) or prints the settings; the
+// subcommands serve scripts. It writes the settings file the screensaver reads.
+#include <CLI/CLI.hpp>
+
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "settings/settings_file.h"
+#include "settings/settings_options.h"
+#include "settings/settings_path.h"
+#include "settings_dialog.h"
+
+namespace {
+
+std::string optionsHelp() {
+    std::string text = "Options (config set NAME=VALUE ...):\n";
+    for (const SettingsOption& option : settingsOptions) {
+        const std::string name = option.name;
+        text += "  " + name + std::string(name.size() < 18 ? 18 - name.size() : 1, ' ') +
+                option.description + '\n';
+    }
+    text += "Resolution rows:";
+    for (int32_t row = 0; row < resolutionRowCount; ++row) {
+        text += (row % 5 == 0 ? "\n  " : ", ") + std::to_string(row) + ": " + resolutionRowText(row);
+    }
+    text += "\nThe settings file: $XDG_CONFIG_HOME (else ~/.config)/lumivera_Amber Bell_cfg";
+    return text;
+}
+
+// Writes `file` where the screensaver reads it; on failure one line on stderr.
+bool save(const std::string& path, const SettingsFile& file, std::string& error) {
+    if (!path.empty()) {
+        // The folder is made as the platform's own folder query would make it.
+        std::error_code ignored;
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
+    }
+    if (saveSettingsFile(path, file, error)) return true;
+    std::cerr << "config: " << error << '\n';
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"Amber Bell settings. Without a command: the settings dialog."};
+    app.require_subcommand(0, 1);
+    CLI::App* show = app.add_subcommand("show", "Print every option as name=value");
+    CLI::App* set = app.add_subcommand("set", "Change options, e.g. config set showClock=0 resolutionIndex=3");
+    std::vector<std::string> assignments;
+    set->add_option("assignments", assignments, "NAME=VALUE ...")->required();
+    CLI::App* reset = app.add_subcommand("reset", "Set every option back to its default");
+    CLI::App* where = app.add_subcommand("path", "Print the path of the settings file");
+    app.footer(optionsHelp());
+    CLI11_PARSE(app, argc, argv);
+
+    const std::string path = settingsFilePath();
+    if (*where) {
+        if (path.empty()) {
+            std::cerr << "config: neither $XDG_CONFIG_HOME nor $HOME is set\n";
+            return 1;
+        }
+        std::cout << path << '\n';
+        return 0;
+    }
+
+    SettingsFile file = loadSettingsFile(path);
+    std::string error;
+    if (*show) {
+        std::cout << formatSettings(file.options);
+        return 0;
+    }
+    if (*set) {
+        if (!applySettingsAssignments(file.options, assignments, error)) {
+            std::cerr << "config: " << error << '\n';
+            return 1;
+        }
+        return save(path, file, error) ? 0 : 1;
+    }
+    if (*reset) {
+        file.options.resetToDefaults();
+        return save(path, file, error) ? 0 : 1;
+    }
+
+    if (!openDialogDisplay()) {
+        std::cout << formatSettings(file.options);
+        std::cerr << "config: no display for the settings dialog; these are the settings in effect.\n"
+                     "Change them with: config set NAME=VALUE ... (config --help lists the options)\n";
+        return 0;
+    }
+    if (!runSettingsDialog(file.options)) return 0;
+    if (save(path, file, error)) return 0;
+    showDialogError("The settings could not be saved.\n\n" + error);
+    return 1;
+}
