@@ -8,7 +8,12 @@ window_size() { xwininfo -id "$1" | awk '/Width:/{w=$2} /Height:/{h=$2} END{prin
 run_and_check() {
     "$saver" & pid=$!
     id=$(wait_for_window "$pid") || fail "no window appeared"
-    size=$(window_size "$id")
+    # SDL maps its window small and resizes it: give it a moment to settle.
+    for _ in $(seq 1 50); do
+        size=$(window_size "$id")
+        [ "$size" = "$1" ] && break
+        sleep 0.1
+    done
     [ "$size" = "$1" ] || { kill "$pid"; fail "window is $size, expected $1"; }
     xdotool key Escape
     wait_exit "$pid" 10
