@@ -74,7 +74,10 @@ uint32_t PackageFile::acquireTexture(const std::string& name) {
     const size_t i = static_cast<size_t>(found);
     if (textures[i] == 0) {
         RgbaImage image;
-        if (decodeRgbaImage(data[i].data, static_cast<size_t>(data[i].size), image)) {
+        // An image GL cannot take stays without a texture, like one that does
+        // not decode.
+        if (decodeRgbaImage(data[i].data, static_cast<size_t>(data[i].size), image) &&
+            textureSizeSupported(image.width, image.height)) {
             textures[i] = createTexture(image.width, image.height, image.pixels, image.pitch);
         }
     }

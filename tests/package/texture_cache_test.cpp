@@ -166,6 +166,16 @@ TEST_F(TextureCacheTest, MissingOrUndecodableEntriesGiveNothingButHoldAUse) {
     EXPECT_EQ(cache.packageUses("main.pak"), 0);
 }
 
+TEST_F(TextureCacheTest, ImageLargerThanGLTakesGivesTextureZero) {
+    GLint maxSize = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
+    ASSERT_GT(maxSize, 0);
+    writePackageFile("main.pak", {{"wide", testimages::solidBmp32(maxSize + 1, 1, 9, 9, 9, 255)}});
+    EXPECT_EQ(cache.acquireTexture("main.pak", "wide"), 0u);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    cache.releaseTexture("main.pak", 0);
+}
+
 TEST_F(TextureCacheTest, ReleasingAnUnknownPackageDoesNothing) {
     writePackageFile("main.pak", {{"a", bytesOf("1")}});
     cache.acquirePackage("main.pak");
