@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "mesh/mesh_fixture.h"
+#include "mesh/model_entry.h"
 #include "package/test_images.h"
 #include "proctex/procedural_texture_registry.h"
 
@@ -66,6 +67,35 @@ TEST_F(SubMeshTest, HashAsFirstCharacterOnlyIsAPackageTexture) {
     EXPECT_NE(subMesh->texture, 0u);
     EXPECT_EQ(textureCache.packageUses("main.pak"), 1);
     EXPECT_EQ(proceduralTextures.textureCount(), 0u);
+}
+
+TEST_F(SubMeshTest, ModelFromAPackageHoldsOneUsePerTexturedSubMeshPlusItsBytes) {
+    const std::vector<uint8_t> model = writeModelEntry(
+        {quadRecord("skin", -10), quadRecord("x#Fire16x16", -10), quadRecord("skin", -20)}, 255);
+    scene.writePackage("main.pak", {{"serdce", model},
+                                    {"skin", testimages::solidBmp32(2, 2, 255, 0, 0, 255)}});
+    const EntryBytes entry = textureCache.acquireEntry("main.pak", "serdce");
+    ASSERT_EQ(entry.size, static_cast<int32_t>(model.size()));
+    ByteCursor cursor(entry.data, static_cast<size_t>(entry.size));
+    int32_t count = 0;
+    std::string error;
+    ASSERT_TRUE(readModelHeader(cursor, count, error)) << error;
+    ASSERT_EQ(count, 3);
+    std::vector<std::unique_ptr<SubMesh>> meshes;
+    for (int32_t i = 0; i < count; ++i) {
+        meshes.push_back(std::make_unique<SubMesh>());
+        ASSERT_TRUE(meshes.back()->read(cursor, "main.pak", error)) << error;
+    }
+    EXPECT_EQ(cursor.remaining(), 0u);
+    EXPECT_EQ(textureCache.packageUses("main.pak"), 3);
+    EXPECT_EQ(proceduralTextures.uses("x#Fire16x16"), 1);
+    EXPECT_EQ(meshes[0]->texture, meshes[2]->texture);
+    // The geometry is read in place from the package's copy of the entry.
+    EXPECT_GT(meshes[2]->positions, entry.data);
+    EXPECT_LT(meshes[2]->texCoords, entry.data + entry.size);
+    meshes.clear();
+    EXPECT_EQ(textureCache.packageUses("main.pak"), 1);
+    textureCache.releasePackage("main.pak");
 }
 
 TEST_F(SubMeshTest, RefusedRecordAcquiresNothing) {
