@@ -2,6 +2,12 @@
 
 #include <GL/gl.h>
 
+bool textureSizeSupported(int32_t width, int32_t height) {
+    GLint maxSize = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
+    return width >= 1 && height >= 1 && width <= maxSize && height <= maxSize;
+}
+
 uint32_t createTexture(int32_t width, int32_t height, const uint8_t* pixels, int32_t pitch) {
     GLuint name = 0;
     glGenTextures(1, &name);

@@ -12,6 +12,10 @@
 
 #include <cstdint>
 
+// True when the current GL takes a texture of this size (1 up to
+// GL_MAX_TEXTURE_SIZE on each side).
+bool textureSizeSupported(int32_t width, int32_t height);
+
 // Generates a texture name, binds it (it stays bound) and defines its image
 // from `pixels`. `pitch` is the distance between rows in bytes, a multiple of
 // 4; 0 means rows are packed (width x 4). Returns the texture name.

@@ -3,8 +3,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <limits>
 
 #include "mesh/texture_object.h"
 #include "package/image_decode.h"
@@ -13,19 +11,20 @@
 namespace {
 
 // The whole file, or the end of the program: a package that cannot be read is
-// an install that cannot show anything.
+// an install that cannot show anything. Read to the end rather than trusting a
+// size query, which means nothing for directories and special files.
 std::vector<uint8_t> readWholeFileOrExit(const std::string& path) {
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) std::exit(1);
-    const std::streamoff end = file.tellg();
-    if (end < 0 || static_cast<unsigned long long>(end) > std::numeric_limits<size_t>::max()) {
-        std::exit(1);
+    std::vector<uint8_t> bytes;
+    uint8_t chunk[1 << 16];
+    size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+        bytes.insert(bytes.end(), chunk, chunk + got);
     }
-    std::vector<uint8_t> bytes(static_cast<size_t>(end));
-    file.seekg(0);
-    if (!file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(end))) {
-        std::exit(1);
-    }
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) std::exit(1);
     return bytes;
 }
 
@@ -75,7 +74,10 @@ uint32_t PackageFile::acquireTexture(const std::string& name) {
     const size_t i = static_cast<size_t>(found);
     if (textures[i] == 0) {
         RgbaImage image;
-        if (decodeRgbaImage(data[i].data, static_cast<size_t>(data[i].size), image)) {
+        // An image GL cannot take stays without a texture, like one that does
+        // not decode.
+        if (decodeRgbaImage(data[i].data, static_cast<size_t>(data[i].size), image) &&
+            textureSizeSupported(image.width, image.height)) {
             textures[i] = createTexture(image.width, image.height, image.pixels, image.pitch);
         }
     }

@@ -41,7 +41,8 @@ public:
 
     // The entry's texture, made from its image on first request (it then stays
     // bound), with one more use counted. 0 when no entry has that name (no use
-    // counted) or the entry does not decode (use counted). Needs GL.
+    // counted), or the entry does not decode or is larger than GL takes (use
+    // counted). Needs GL.
     uint32_t acquireTexture(const std::string& name);
     // One use less for every entry whose texture is `textureName`; at exactly
     // 0 uses the GL texture is deleted and the entry's slot returns to 0.

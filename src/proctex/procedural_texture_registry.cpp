@@ -1,7 +1,5 @@
 #include "proctex/procedural_texture_registry.h"
 
-#include <GL/gl.h>
-
 #include "mesh/texture_object.h"
 #include "proctex/fire.h"
 #include "proctex/plasma.h"
@@ -14,9 +12,7 @@ ProceduralTexture* makeTexture(const std::string& name) {
     ProceduralTextureName parsed;
     std::string why;
     if (!parseProceduralTextureName(name, parsed, why)) return nullptr;
-    GLint maxSize = 0;
-    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
-    if (parsed.width > maxSize || parsed.height > maxSize) return nullptr;
+    if (!textureSizeSupported(parsed.width, parsed.height)) return nullptr;
 
     if (parsed.kind == ProceduralKind::Plasma) {
         const PlasmaColour colour{parsed.red, parsed.green, parsed.blue};

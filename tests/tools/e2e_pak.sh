@@ -1,0 +1,101 @@
+# The pak tool end to end: create a package from files, list it, extract from
+# it and check it; check fails on a model whose texture is missing, on a
+# damaged model and on an unusable generated-texture name.
+source "$AMBER_TEST_SUPPORT/e2e-lib.sh"
+
+pak="${AMBER_PAK:-$AMBER_SAVER_DIR/../tools/pak/pak}"
+[ -x "$pak" ] || fail "pak not built at $pak"
+cd "$work"
+
+# model_record NAME TRIANGLES: one sub-mesh record with zero material and
+# zero geometry.
+model_record() {
+    local name=$1 triangles=$2
+    printf "$(le32 $(( ${#name} + 1 )))%s\\x00" "$name"
+    head -c 140 /dev/zero                      # skipped block and material
+    printf "$(le32 "$triangles")\\x00"          # count and selector
+    head -c $(( 192 * triangles )) /dev/zero
+}
+# model_entry NAME...: marker 0, the count, one single-triangle record per name.
+model_entry() {
+    printf "\\x00$(le32 $#)"
+    for name in "$@"; do model_record "$name" 1; done
+}
+
+convert -size 4x4 'xc:rgba(255,0,0,0.5)' PNG32:skin.png || fail "convert failed"
+convert -size 8x2 xc:navy fon.bmp || fail "convert failed"
+model_entry skin.png 'x#Plasma16x16:1:2:3' > heart.model
+
+# create
+"$pak" create main.pak serdce=heart.model skin.png=skin.png fon=fon.bmp > create.out \
+    || fail "create failed"
+grep -q "main.pak: 3 entries" create.out || fail "create said: $(cat create.out)"
+pass "create writes a package from NAME=PATH arguments"
+
+# list
+"$pak" list main.pak > list.out || fail "list failed"
+model_size=$(stat -c %s heart.model)
+grep -qF "$(printf '"serdce"\t%s\tmodel: 2 sub-meshes, 2 triangles, textures "skin.png", "x#Plasma16x16:1:2:3"' "$model_size")" list.out \
+    || fail "list shows the model as: $(grep serdce list.out)"
+grep -qF "$(printf '"skin.png"\t%s\timage: 4 x 4' "$(stat -c %s skin.png)")" list.out \
+    || fail "list shows the image as: $(grep skin list.out)"
+grep -qF '"fon"' list.out && grep -q 'image: 8 x 2' list.out || fail "list: $(cat list.out)"
+[ "$(wc -l < list.out)" = 3 ] || fail "list printed $(wc -l < list.out) lines"
+pass "list names each entry with its size and kind"
+
+# extract
+"$pak" extract main.pak skin.png copy.png || fail "extract failed"
+cmp -s skin.png copy.png || fail "extracted bytes differ"
+mkdir sub && (cd sub && "$pak" extract ../main.pak serdce) || fail "extract to default name failed"
+cmp -s heart.model sub/serdce || fail "default extract differs"
+"$pak" extract main.pak fon - | cmp -s fon.bmp - || fail "extract to stdout differs"
+if "$pak" extract main.pak Fon nothing 2> extract.err; then fail "extract of a missing entry succeeded"; fi
+grep -q 'no entry "Fon"' extract.err || fail "extract said: $(cat extract.err)"
+pass "extract writes exactly the entry's bytes, and refuses a missing entry"
+
+# check, sound package
+"$pak" check main.pak > check.out || fail "check failed on a sound package: $(cat check.out)"
+grep -q "3 entries (1 models, 2 images), all sound" check.out || fail "check said: $(cat check.out)"
+pass "check passes a sound package"
+
+# check, model whose texture is missing
+"$pak" create broken.pak serdce=heart.model fon=fon.bmp > /dev/null || fail "create failed"
+if "$pak" check broken.pak 2> check.err; then fail "check passed a model whose texture is missing"; fi
+grep -q 'broken.pak: entry "serdce": texture "skin.png" is missing from the package' check.err \
+    || fail "check said: $(cat check.err)"
+pass "check fails on a model whose texture is missing"
+
+# check, texture that is not an image
+"$pak" create notimage.pak serdce=heart.model skin.png=heart.model > /dev/null || fail "create failed"
+if "$pak" check notimage.pak 2> check.err; then fail "check passed a texture that is no image"; fi
+grep -q 'texture "skin.png" is not an image' check.err || fail "check said: $(cat check.err)"
+pass "check fails on a texture that does not decode"
+
+# check, damaged model and unusable generated texture
+head -c $(( model_size - 1 )) heart.model > cut.model
+model_entry 'x#Smoke16x16' > smoke.model
+"$pak" create damaged.pak serdce=cut.model smoke=smoke.model skin.png=skin.png > /dev/null || fail "create failed"
+if "$pak" check damaged.pak 2> check.err; then fail "check passed a damaged package"; fi
+grep -q 'entry "serdce": neither an image nor a sound model (sub-mesh 1: ' check.err \
+    || fail "check said: $(cat check.err)"
+grep -q 'entry "smoke": generated texture "x#Smoke16x16" cannot be made' check.err \
+    || fail "check said: $(cat check.err)"
+pass "check fails on a damaged model and an unusable generated texture"
+
+# damaged and missing packages
+head -c 30 main.pak > cut.pak
+if "$pak" list cut.pak 2> list.err; then fail "list accepted a truncated package"; fi
+grep -q 'cut.pak: entry 0 "serdce"' list.err || fail "list said: $(cat list.err)"
+if "$pak" check missing.pak 2> check.err; then fail "check accepted a missing file"; fi
+grep -q 'cannot open missing.pak' check.err || fail "check said: $(cat check.err)"
+pass "damaged and missing packages are reported"
+
+# create refuses duplicates and bad arguments; hostile names stay inside
+if "$pak" create dup.pak a=fon.bmp a=skin.png 2> create.err; then fail "create accepted a duplicate"; fi
+grep -q 'entry "a" is given twice' create.err || fail "create said: $(cat create.err)"
+if "$pak" create bad.pak noequals 2> /dev/null; then fail "create accepted an argument without ="; fi
+"$pak" create evil.pak ../evil=fon.bmp > /dev/null || fail "create failed"
+mkdir inner && (cd inner && "$pak" extract ../evil.pak ../evil) || fail "extract of ../evil failed"
+[ -e evil ] && fail "extract wrote outside the current directory"
+[ -f inner/_.._evil ] || fail "extract used another name: $(ls inner)"
+pass "create refuses duplicates; extract keeps hostile names inside the directory"

@@ -1,0 +1,40 @@
+// pak: lists, extracts, creates and checks the package files of the
+// screensaver. See pak_commands.h for what each command does.
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "pak_commands.h"
+
+int main(int argc, char** argv) {
+    CLI::App app{"Lists, extracts, creates and checks Amber Bell package files"};
+    app.require_subcommand(1);
+
+    std::string package, entry, output;
+    std::vector<std::string> entries;
+
+    CLI::App* list = app.add_subcommand("list", "Show every entry: name, size and what it is");
+    list->add_option("FILE", package, "Package file")->required();
+
+    CLI::App* extract = app.add_subcommand("extract", "Write one entry's bytes to a file");
+    extract->add_option("FILE", package, "Package file")->required();
+    extract->add_option("ENTRY", entry, "Entry name (exact, case-sensitive)")->required();
+    extract->add_option("OUT", output, "Output file, - for standard output (default: the entry name)");
+
+    CLI::App* create = app.add_subcommand("create", "Make a package from files");
+    create->add_option("OUT", output, "Package file to write")->required();
+    create->add_option("ENTRIES", entries, "NAME=PATH, one per entry, in package order")
+        ->required();
+
+    CLI::App* check = app.add_subcommand("check", "Check that every model and its textures load");
+    check->add_option("FILE", package, "Package file")->required();
+
+    CLI11_PARSE(app, argc, argv);
+
+    if (list->parsed()) return pakList(package, std::cout, std::cerr);
+    if (extract->parsed()) return pakExtract(package, entry, output, std::cout, std::cerr);
+    if (create->parsed()) return pakCreate(output, entries, std::cout, std::cerr);
+    return pakCheck(package, std::cout, std::cerr);
+}

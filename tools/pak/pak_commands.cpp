@@ -1,0 +1,218 @@
+#include "pak_commands.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <limits>
+#include <set>
+
+#include "mesh/model_entry.h"
+#include "mesh/sub_mesh_record.h"
+#include "package/image_decode.h"
+#include "package/package_reader.h"
+#include "package/package_writer.h"
+#include "package/quoted_name.h"
+#include "proctex/procedural_name.h"
+
+namespace {
+
+bool readFile(const std::string& path, std::vector<uint8_t>& bytes, std::string& error) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        error = "cannot open " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    if (file.bad()) {
+        error = "cannot read " + path;
+        return false;
+    }
+    return true;
+}
+
+// A package read and parsed; `entries` point into `bytes`.
+struct LoadedPackage {
+    std::vector<uint8_t> bytes;
+    std::vector<PackageEntryView> entries;
+};
+
+bool loadPackage(const std::string& path, LoadedPackage& package, std::ostream& err) {
+    std::string error;
+    if (!readFile(path, package.bytes, error)) {
+        err << "pak: " << error << "\n";
+        return false;
+    }
+    if (!readPackageEntries(package.bytes.data(), package.bytes.size(), package.entries, error)) {
+        err << "pak: " << path << ": " << error << "\n";
+        return false;
+    }
+    return true;
+}
+
+const PackageEntryView* findEntry(const LoadedPackage& package, const std::string& name) {
+    for (const PackageEntryView& entry : package.entries) {
+        if (entry.name == name) return &entry;
+    }
+    return nullptr;
+}
+
+bool decodes(const PackageEntryView& entry, RgbaImage& image) {
+    return decodeRgbaImage(entry.data, static_cast<size_t>(entry.size), image);
+}
+
+std::string describe(const PackageEntryView& entry) {
+    ModelInfo model;
+    std::string error;
+    if (inspectModel(entry.data, static_cast<size_t>(entry.size), model, error)) {
+        std::string text = "model: " + std::to_string(model.subMeshCount) + " sub-meshes, " +
+                           std::to_string(model.triangleCount) + " triangles, textures";
+        if (model.textureNames.empty()) text += " (none)";
+        for (size_t i = 0; i < model.textureNames.size(); ++i) {
+            text += (i ? ", " : " ") + quotedName(model.textureNames[i]);
+        }
+        return text;
+    }
+    RgbaImage image;
+    if (decodes(entry, image)) {
+        return "image: " + std::to_string(image.width) + " x " + std::to_string(image.height);
+    }
+    return "unreadable (as a model: " + error + ")";
+}
+
+// A file name for an entry: path separators and leading dots made harmless,
+// so extracting a hostile name never writes outside the current directory.
+std::string safeFileName(const std::string& name) {
+    std::string out;
+    for (char c : name) out += (c == '/' || c == '\\' || c == '\0') ? '_' : c;
+    if (out.empty() || out[0] == '.') out.insert(out.begin(), '_');
+    return out;
+}
+
+// The problems of one model entry, one line each; none when it is sound.
+void checkModel(const std::string& path, const LoadedPackage& package,
+                const PackageEntryView& entry, const ModelInfo& model,
+                std::vector<std::string>& problems) {
+    const std::string where = path + ": entry " + quotedName(entry.name) + ": ";
+    for (const std::string& texture : model.textureNames) {
+        if (isProceduralTextureName(texture.c_str())) {
+            ProceduralTextureName parsed;
+            std::string why;
+            if (!parseProceduralTextureName(texture, parsed, why)) {
+                problems.push_back(where + "generated texture " + quotedName(texture) +
+                                   " cannot be made: " + why);
+            }
+            continue;
+        }
+        const PackageEntryView* image = findEntry(package, texture);
+        RgbaImage decoded;
+        if (!image) {
+            problems.push_back(where + "texture " + quotedName(texture) +
+                               " is missing from the package");
+        } else if (!decodes(*image, decoded)) {
+            problems.push_back(where + "texture " + quotedName(texture) +
+                               " is not an image SDL_image can decode");
+        }
+    }
+}
+
+}  // namespace
+
+int pakList(const std::string& packagePath, std::ostream& out, std::ostream& err) {
+    LoadedPackage package;
+    if (!loadPackage(packagePath, package, err)) return 1;
+    for (const PackageEntryView& entry : package.entries) {
+        out << quotedName(entry.name) << "\t" << entry.size << "\t" << describe(entry) << "\n";
+    }
+    return 0;
+}
+
+int pakExtract(const std::string& packagePath, const std::string& entryName,
+               const std::string& outputPath, std::ostream& out, std::ostream& err) {
+    LoadedPackage package;
+    if (!loadPackage(packagePath, package, err)) return 1;
+    const PackageEntryView* entry = findEntry(package, entryName);
+    if (!entry) {
+        err << "pak: " << packagePath << ": no entry " << quotedName(entryName) << "\n";
+        return 1;
+    }
+    const char* data = reinterpret_cast<const char*>(entry->data);
+    if (outputPath == "-") {
+        out.write(data, entry->size);
+        return out ? 0 : 1;
+    }
+    const std::string target = outputPath.empty() ? safeFileName(entryName) : outputPath;
+    std::ofstream file(target, std::ios::binary | std::ios::trunc);
+    file.write(data, entry->size);
+    file.close();
+    if (!file) {
+        err << "pak: cannot write " << target << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+int pakCreate(const std::string& outputPath, const std::vector<std::string>& arguments,
+              std::ostream& out, std::ostream& err) {
+    std::vector<PackageEntry> entries;
+    std::set<std::string> seen;
+    for (const std::string& argument : arguments) {
+        const size_t equals = argument.find('=');
+        if (equals == std::string::npos) {
+            err << "pak: " << quotedName(argument) << " is not NAME=PATH\n";
+            return 1;
+        }
+        PackageEntry entry;
+        entry.name = argument.substr(0, equals);
+        const std::string source = argument.substr(equals + 1);
+        if (!seen.insert(entry.name).second) {
+            err << "pak: entry " << quotedName(entry.name)
+                << " is given twice; a package finds only the first\n";
+            return 1;
+        }
+        std::string error;
+        if (!readFile(source, entry.data, error)) {
+            err << "pak: " << error << "\n";
+            return 1;
+        }
+        if (!validPackageEntry(entry, error)) {
+            err << "pak: " << error << "\n";
+            return 1;
+        }
+        entries.push_back(std::move(entry));
+    }
+    std::string error;
+    if (!writePackageFile(outputPath, entries, error)) {
+        err << "pak: " << error << "\n";
+        return 1;
+    }
+    out << outputPath << ": " << entries.size() << " entries\n";
+    return 0;
+}
+
+int pakCheck(const std::string& packagePath, std::ostream& out, std::ostream& err) {
+    LoadedPackage package;
+    if (!loadPackage(packagePath, package, err)) return 1;
+    std::vector<std::string> problems;
+    int models = 0, images = 0;
+    for (const PackageEntryView& entry : package.entries) {
+        ModelInfo model;
+        std::string modelError;
+        RgbaImage image;
+        if (inspectModel(entry.data, static_cast<size_t>(entry.size), model, modelError)) {
+            ++models;
+            checkModel(packagePath, package, entry, model, problems);
+        } else if (decodes(entry, image)) {
+            ++images;
+        } else {
+            problems.push_back(packagePath + ": entry " + quotedName(entry.name) +
+                               ": neither an image nor a sound model (" + modelError + ")");
+        }
+    }
+    for (const std::string& problem : problems) err << "pak: " << problem << "\n";
+    if (!problems.empty()) return 1;
+    out << packagePath << ": " << package.entries.size() << " entries (" << models << " models, "
+        << images << " images), all sound\n";
+    return 0;
+}
