@@ -20,20 +20,37 @@ bool counting = false;
 long allocations = 0;
 }  // namespace
 
-// Counts C++ heap allocations while `counting` is set (this test program only).
-// The replacements pair malloc with free on purpose.
+// Counts C++ heap allocations while `counting` is set (this test program
+// only). Every unaligned form is replaced, so each allocation meets its own
+// kind of release; they pair malloc with free on purpose.
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void* operator new(std::size_t size) {
+namespace {
+void* countedAllocation(std::size_t size) {
     if (counting) ++allocations;
-    if (void* p = std::malloc(size ? size : 1)) return p;
+    return std::malloc(size ? size : 1);
+}
+}  // namespace
+
+void* operator new(std::size_t size) {
+    if (void* p = countedAllocation(size)) return p;
     throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept {
-    std::free(p);
+void* operator new[](std::size_t size) {
+    if (void* p = countedAllocation(size)) return p;
+    throw std::bad_alloc();
 }
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    return countedAllocation(size);
 }
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+    return countedAllocation(size);
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
 
 namespace {
 
