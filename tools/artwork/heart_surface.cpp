@@ -64,8 +64,11 @@ SubMeshRecord heartSurface(const std::string& textureName, const MaterialBlock& 
         const double theta = M_PI * j / rings;
         for (int i = 0; i <= segments; ++i) {
             const double phi = 2 * M_PI * (i % segments) / segments;
-            const double d[3] = {std::sin(theta) * std::cos(phi), std::sin(theta) * std::sin(phi),
-                                 std::cos(theta)};
+            // The poles are exact, so every triangle meeting there shares the
+            // very same point (sin(pi) is not quite 0).
+            const double ring = j == 0 || j == rings ? 0.0 : std::sin(theta);
+            const double d[3] = {ring * std::cos(phi), ring * std::sin(phi),
+                                 j == 0 ? 1.0 : j == rings ? -1.0 : std::cos(theta)};
             const double r = surfaceRadius(d, shape.roundness);
             Vertex& v = grid[static_cast<size_t>(j) * (segments + 1) + i];
             const double x = r * d[0], y = r * d[1], z = r * d[2];
