@@ -189,9 +189,13 @@ std::vector<uint8_t> Canvas::rgba8() const {
     // Colours for the transparent pixels: the premultiplied image blurred
     // wider and wider until every pixel has some colour around it.
     std::vector<float> bleed = pixels;
-    std::vector<float> wide = pixels;
-    for (int radius = 4; radius <= 64; radius *= 4) {
-        wide = pixels;
+    auto unfilled = [&] {
+        size_t n = 0;
+        for (size_t i = 0; i < count; ++i) n += bleed[i * 4 + 3] < 1e-4f;
+        return n;
+    };
+    for (int radius = 4; radius <= 256 && unfilled() > 0; radius *= 4) {
+        std::vector<float> wide = pixels;
         blurChannels(wide, grid.width, grid.height, 4, radius);
         for (size_t i = 0; i < count; ++i) {
             if (bleed[i * 4 + 3] < 1e-4f && wide[i * 4 + 3] > 1e-6f) {

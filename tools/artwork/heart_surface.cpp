@@ -7,7 +7,7 @@ namespace {
 
 // Front to back the heart is 1 / sqrt(depthFactor) as thick as it is wide
 // (the classic 9/4 is a little flat for a heart that turns).
-constexpr double depthFactor = 2.0;
+constexpr double depthFactor = 1.6;
 
 struct Vertex {
     double p[3];

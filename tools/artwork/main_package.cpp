@@ -12,6 +12,7 @@
 // it about Z. "serdechko": a billboard sprite (lit, so its material turns the
 // light back into white). "nn": a ring of fire around the heart, at scale 0.5
 // in the middle of the view.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -68,8 +69,10 @@ Canvas backgroundImage() {
         sparks.push_back({x, y, random.between(0.25, 0.7), c});
     }
 
-    Lcg dither{7};
     const double stepX = 2 * backgroundHalfWidth / width, stepY = 2 * backgroundHalfHeight / height;
+    auto pixel = [&](int column, int row) {
+        return &canvas.pixels[(static_cast<size_t>(row) * width + column) * 4];
+    };
     for (int row = 0; row < height; ++row) {
         const double y = backgroundHalfHeight - (row + 0.5) * stepY;
         for (int column = 0; column < width; ++column) {
@@ -82,32 +85,46 @@ Canvas backgroundImage() {
             c = mix(c, rgb(0x080205), vignette * 0.8);
             // Light from above: a faint amber haze at the top.
             c = mix(c, rgb(0x5a2a1a), smooth(20, 85, y) * 0.25 * (1 - vignette));
-            auto addLight = [&](const Bokeh& b, double edgeSoftness, bool rimmed) {
+            float* p = pixel(column, row);
+            p[0] = c.r, p[1] = c.g, p[2] = c.b, p[3] = 1;
+        }
+    }
+    // Lights are added over the pixels they reach only.
+    auto addLight = [&](const Bokeh& b, double edgeSoftness, bool rimmed) {
+        const double reach = b.radius + edgeSoftness;
+        const int c0 = std::max(0, static_cast<int>((b.x - reach + backgroundHalfWidth) / stepX));
+        const int c1 = std::min(width - 1, static_cast<int>((b.x + reach + backgroundHalfWidth) / stepX) + 1);
+        const int r0 = std::max(0, static_cast<int>((backgroundHalfHeight - b.y - reach) / stepY));
+        const int r1 = std::min(height - 1, static_cast<int>((backgroundHalfHeight - b.y + reach) / stepY) + 1);
+        for (int row = r0; row <= r1; ++row) {
+            const double y = backgroundHalfHeight - (row + 0.5) * stepY;
+            for (int column = c0; column <= c1; ++column) {
+                const double x = -backgroundHalfWidth + (column + 0.5) * stepX;
                 const double d = std::hypot(x - b.x, y - b.y) - b.radius;
-                if (d > edgeSoftness) return;
+                if (d > edgeSoftness) continue;
                 double a = smooth(edgeSoftness, -edgeSoftness, d);
                 if (rimmed) a *= 0.75 + 0.25 * smooth(-b.radius * 0.5, 0, d);
-                const double k = a * b.colour.a;
-                c.r += static_cast<float>(b.colour.r * k);
-                c.g += static_cast<float>(b.colour.g * k);
-                c.b += static_cast<float>(b.colour.b * k);
-            };
-            for (const Bokeh& b : discs) addLight(b, 0.9 + b.radius * 0.08, true);
-            for (const Bokeh& s : sparks) {
-                Bokeh halo = s;
-                halo.radius = s.radius * 3;
-                halo.colour.a = s.colour.a * 0.18f;
-                addLight(halo, s.radius * 2, false);
-                addLight(s, s.radius * 0.8, false);
+                const float k = static_cast<float>(a * b.colour.a);
+                float* p = pixel(column, row);
+                p[0] += b.colour.r * k;
+                p[1] += b.colour.g * k;
+                p[2] += b.colour.b * k;
             }
-            // Half a step of noise against banding in the long gradients.
-            const float n = static_cast<float>((dither.next() - 0.5) / 255);
-            float* p = &canvas.pixels[(static_cast<size_t>(row) * width + column) * 4];
-            p[0] = std::min(1.0f, c.r + n);
-            p[1] = std::min(1.0f, c.g + n);
-            p[2] = std::min(1.0f, c.b + n);
-            p[3] = 1;
         }
+    };
+    for (const Bokeh& b : discs) addLight(b, 0.9 + b.radius * 0.08, true);
+    for (const Bokeh& s : sparks) {
+        Bokeh halo = s;
+        halo.radius = s.radius * 3;
+        halo.colour.a = s.colour.a * 0.18f;
+        addLight(halo, s.radius * 2, false);
+        addLight(s, s.radius * 0.8, false);
+    }
+    // Half a step of noise against banding in the long gradients.
+    Lcg dither{7};
+    for (size_t i = 0; i < canvas.pixels.size(); i += 4) {
+        const float n = static_cast<float>((dither.next() - 0.5) / 255);
+        for (int c = 0; c < 3; ++c) canvas.pixels[i + c] = std::min(1.0f, canvas.pixels[i + c] + n);
     }
     return canvas;
 }
@@ -147,7 +164,7 @@ MaterialBlock heartMaterial() {
         m.diffuse[i] = diffuse[i];
         m.specular[i] = specular[i];
     }
-    m.shininess = 110;
+    m.shininess = 128;
     return m;
 }
 

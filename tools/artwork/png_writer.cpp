@@ -33,7 +33,6 @@ std::vector<uint8_t> encodePng(int width, int height, const std::vector<uint8_t>
     png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
                  opaque ? PNG_COLOR_TYPE_RGB : PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_set_compression_level(png, 9);
     png_write_info(png, info);
     if (opaque) png_set_filler(png, 0, PNG_FILLER_AFTER);  // drops the 4th byte on write
     for (int row = 0; row < height; ++row) {
