@@ -130,14 +130,12 @@ Canvas secondHandImage() {
 
 constexpr double glyphCentreY = 2.6;
 constexpr double digitEm = 5.4;
-const double digitX[] = {-6.483, -2.498, 2.523, 6.466};
-constexpr double ampmX = 11.432;
 
 TextStyle digitStyle(const Typeface& type) {
     return {&type.bold, digitEm, palette::honey, palette::amber, 0.45, 0.55f, 0, 0};
 }
 
-Canvas faceImage(const Typeface& type, bool withAmPm) {
+Canvas faceImage(bool withAmPm) {
     const Grid grid = centredGrid(1024, 256, 0.028, withAmPm ? 2.65 : 0, glyphCentreY);
     Canvas canvas(grid.scaled(2));
     PanelStyle panel;
@@ -150,10 +148,6 @@ Canvas faceImage(const Typeface& type, bool withAmPm) {
     panel.shadowRadius = 0.5;
     panel.shadowDrop = 0.2;
     drawPanel(canvas, panel);
-    // Unlit segments behind the digits, like a warm display at rest.
-    TextStyle ghost{&type.bold, digitEm, withAlpha(palette::amber, 0.07f), {}, 0};
-    const double baseline = centredBaseline(type.bold, digitEm, glyphCentreY);
-    for (double x : digitX) drawText(canvas, ghost, "8", x, baseline);
     return canvas.downsampled(2);
 }
 
@@ -193,8 +187,8 @@ ArtworkPackage makeClockPackage(const Typeface& type, const std::string& imageDu
     package.addSprite("sec", secondHandImage());
     package.addSprite("min", minuteHandImage());
     package.addSprite("chas", hourHandImage());
-    package.addSprite("podlozka", faceImage(type, false));
-    package.addSprite("podlozka_am", faceImage(type, true));
+    package.addSprite("podlozka", faceImage(false));
+    package.addSprite("podlozka_am", faceImage(true));
     for (char digit = '0'; digit <= '9'; ++digit) {
         package.addSprite(std::string(1, digit), digitImage(type, std::string(1, digit)));
     }
