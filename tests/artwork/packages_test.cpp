@@ -56,6 +56,11 @@ TEST(RealPackages, HoldEveryEntryTheShowLoadsAndNothingUnused) {
                 }
                 const PackageEntryView* image = package.find(texture);
                 ASSERT_NE(image, nullptr) << name << " " << entry << " needs image " << texture;
+                // A PNG with 8-bit RGBA pixels: the show uploads them as they are.
+                ASSERT_GT(image->size, 26);
+                EXPECT_EQ(std::string(reinterpret_cast<const char*>(image->data) + 1, 3), "PNG");
+                EXPECT_EQ(image->data[24], 8) << name << " " << texture << " bit depth";
+                EXPECT_EQ(image->data[25], 6) << name << " " << texture << " colour type RGBA";
                 RgbaImage decoded;
                 EXPECT_TRUE(decodeRgbaImage(image->data, static_cast<size_t>(image->size), decoded))
                     << name << " " << texture;

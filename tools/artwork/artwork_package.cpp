@@ -44,12 +44,12 @@ SubMeshRecord spriteRecord(const std::string& imageName, const Grid& grid,
 ArtworkPackage::ArtworkPackage(std::string name, std::string imageDump)
     : name_(std::move(name)), imageDump_(std::move(imageDump)) {}
 
-void ArtworkPackage::addImage(const std::string& entry, const Canvas& canvas, bool opaque) {
+void ArtworkPackage::addImage(const std::string& entry, const Canvas& canvas) {
     const int w = canvas.grid.width, h = canvas.grid.height;
     if (w <= 0 || h <= 0 || (w & (w - 1)) || (h & (h - 1))) {
         throw std::invalid_argument(name_ + ": image " + entry + " is not a power of two in size");
     }
-    std::vector<uint8_t> png = encodePng(w, h, canvas.rgba8(), opaque);
+    std::vector<uint8_t> png = encodePng(w, h, canvas.rgba8());
     if (!imageDump_.empty()) {
         std::string stem = name_.substr(0, name_.find('.'));
         std::string error;

@@ -36,8 +36,9 @@ public:
     // <package>-<entry>.png (for looking at the artwork).
     ArtworkPackage(std::string name, std::string imageDump);
 
-    // An image entry from a finished canvas (8-bit RGBA PNG; RGB when opaque).
-    void addImage(const std::string& entry, const Canvas& canvas, bool opaque = false);
+    // An image entry from a finished canvas: always an 8-bit RGBA PNG, also
+    // when opaque, since the show uploads an image's bytes as RGBA.
+    void addImage(const std::string& entry, const Canvas& canvas);
     void addModel(const std::string& entry, const std::vector<SubMeshRecord>& records);
     // Image `entry + "_tex"` and model `entry`: the canvas on a transparent sprite.
     void addSprite(const std::string& entry, const Canvas& canvas);

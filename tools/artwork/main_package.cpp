@@ -205,10 +205,10 @@ Canvas smallHeartImage() {
 ArtworkPackage makeMainPackage(const Typeface&, const std::string& imageDump) {
     ArtworkPackage package("main.pak", imageDump);
 
-    package.addImage("fon_tex", backgroundImage(), true);
+    package.addImage("fon_tex", backgroundImage());
     package.addModel("fon", {backgroundRecord("fon_tex")});
 
-    package.addImage("serdce_tex", heartSkin(), true);
+    package.addImage("serdce_tex", heartSkin());
     HeartSurfaceShape shape;
     shape.size = 16;
     shape.zOffset = 2;
