@@ -1,0 +1,116 @@
+#include "heart_surface.h"
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+// Front to back the heart is 1 / sqrt(depthFactor) as thick as it is wide
+// (the classic 9/4 is a little flat for a heart that turns).
+constexpr double depthFactor = 1.6;
+
+struct Vertex {
+    double p[3];
+    double n[3];
+    double st[2];
+};
+
+// Distance from the origin to the surface along the unit direction d: the
+// first crossing from inside to outside, refined by bisection.
+double surfaceRadius(const double d[3], double roundness) {
+    constexpr double step = 0.005, limit = 2.0;
+    double inside = 0;
+    double outside = limit;
+    for (double r = step; r <= limit; r += step) {
+        if (heartField(r * d[0], r * d[1], r * d[2], roundness) > 0) {
+            outside = r;
+            break;
+        }
+        inside = r;
+    }
+    for (int i = 0; i < 60; ++i) {
+        const double mid = (inside + outside) / 2;
+        if (heartField(mid * d[0], mid * d[1], mid * d[2], roundness) > 0) {
+            outside = mid;
+        } else {
+            inside = mid;
+        }
+    }
+    return (inside + outside) / 2;
+}
+
+}  // namespace
+
+double heartField(double x, double y, double z, double roundness) {
+    const double c = std::cbrt(x * x + 0.1125 * y * y + roundness);
+    return x * x + depthFactor * y * y + z * z - 1 - z * c;
+}
+
+void heartGradient(double x, double y, double z, double roundness, double& gx, double& gy,
+                   double& gz) {
+    const double s = x * x + 0.1125 * y * y + roundness;
+    const double c = std::cbrt(s);
+    const double k = z / (3 * c * c);  // z x d(cbrt s)/ds
+    gx = 2 * x - k * 2 * x;
+    gy = 2 * depthFactor * y - k * 0.225 * y;
+    gz = 2 * z - c;
+}
+
+SubMeshRecord heartSurface(const std::string& textureName, const MaterialBlock& material,
+                           const HeartSurfaceShape& shape) {
+    const int rings = shape.rings, segments = shape.segments;
+    std::vector<Vertex> grid(static_cast<size_t>(rings + 1) * (segments + 1));
+    for (int j = 0; j <= rings; ++j) {
+        const double theta = M_PI * j / rings;
+        for (int i = 0; i <= segments; ++i) {
+            const double phi = 2 * M_PI * (i % segments) / segments;
+            // The poles are exact, so every triangle meeting there shares the
+            // very same point (sin(pi) is not quite 0).
+            const double ring = j == 0 || j == rings ? 0.0 : std::sin(theta);
+            const double d[3] = {ring * std::cos(phi), ring * std::sin(phi),
+                                 j == 0 ? 1.0 : j == rings ? -1.0 : std::cos(theta)};
+            const double r = surfaceRadius(d, shape.roundness);
+            Vertex& v = grid[static_cast<size_t>(j) * (segments + 1) + i];
+            const double x = r * d[0], y = r * d[1], z = r * d[2];
+            double g[3];
+            heartGradient(x, y, z, shape.roundness, g[0], g[1], g[2]);
+            double length = std::sqrt(g[0] * g[0] + g[1] * g[1] + g[2] * g[2]);
+            if (length < 1e-12) {  // only without rounding, at the dip or the tip
+                g[0] = d[0], g[1] = d[1], g[2] = d[2];
+                length = 1;
+            }
+            v.p[0] = x * shape.size;
+            v.p[1] = y * shape.size;
+            v.p[2] = z * shape.size + shape.zOffset;
+            for (int k = 0; k < 3; ++k) v.n[k] = g[k] / length;
+            v.st[0] = static_cast<double>(i) / segments;
+            v.st[1] = static_cast<double>(j) / rings;
+        }
+    }
+
+    SubMeshRecord record;
+    record.textureName = textureName;
+    record.material = material;
+    auto emit = [&](const Vertex& v) {
+        record.positions.insert(record.positions.end(), {v.p[0], v.p[1], v.p[2]});
+        record.normals.insert(record.normals.end(), {v.n[0], v.n[1], v.n[2]});
+        record.texCoords.insert(record.texCoords.end(), {v.st[0], v.st[1]});
+    };
+    auto at = [&](int j, int i) -> const Vertex& {
+        return grid[static_cast<size_t>(j) * (segments + 1) + i];
+    };
+    // Counter-clockwise seen from outside; the pole rows need one triangle per quad.
+    for (int j = 0; j < rings; ++j) {
+        for (int i = 0; i < segments; ++i) {
+            const Vertex &tl = at(j, i), &bl = at(j + 1, i), &br = at(j + 1, i + 1),
+                         &tr = at(j, i + 1);
+            if (j != rings - 1) {
+                emit(tl), emit(bl), emit(br);
+            }
+            if (j != 0) {
+                emit(tl), emit(br), emit(tr);
+            }
+        }
+    }
+    return record;
+}

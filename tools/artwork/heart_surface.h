@@ -1,0 +1,39 @@
+// The beating heart's surface: a closed, smooth 3D heart, upright along +Z,
+// thinnest along Y (the side the viewer mostly sees is -Y), symmetric left
+// and right and front and back.
+//
+// The shape is the classic heart surface
+//   (x² + 9/4 y² + z² - 1)³ = x² z³ + 9/80 y² z³
+// written with the cube root taken, which keeps the same surface but is
+// smooth along its equator (the cubed form has a vanishing gradient there):
+//   F = x² + k y² + z² - 1 - z (x² + 9/80 y² + roundness)^(1/3)
+// with k = 2 (a little fuller than 9/4) and a small `roundness` that softens
+// the two points on the Z axis (the dip between the lobes and the tip). It is
+// star-shaped about the origin, so it is meshed like a sphere: rings from
+// the dip (+Z) to the tip (-Z) and segments around Z, each vertex found
+// along its ray by bisection. Normals are the normalised gradient of F, so
+// the shading is smooth and exact. Texture coordinates: s around (0 at +X, 1
+// after a full turn), t from 0 at the dip to 1 at the tip.
+#pragma once
+
+#include <string>
+
+#include "mesh/model_writer.h"
+
+struct HeartSurfaceShape {
+    int rings = 72;          // from the dip to the tip
+    int segments = 112;      // around Z
+    double size = 17;        // model units per unit of F's coordinates
+    double zOffset = 0;      // added to every z after scaling
+    double roundness = 3e-4; // softens the dip and the tip
+};
+
+// The heart as one sub-mesh record (2 x segments x (rings - 1) triangles).
+SubMeshRecord heartSurface(const std::string& textureName, const MaterialBlock& material,
+                           const HeartSurfaceShape& shape);
+
+// F and its gradient at a point of F's own coordinates (for tests of the
+// shape: F < 0 inside).
+double heartField(double x, double y, double z, double roundness);
+void heartGradient(double x, double y, double z, double roundness, double& gx, double& gy,
+                   double& gz);

@@ -1,0 +1,148 @@
+// amber-snapshot: renders the show offscreen and writes what it looks like.
+//
+//   amber-snapshot -o show.png                      default settings, 5 s in
+//   amber-snapshot -o clock.png --clock analog --calendar russian --fps
+//   amber-snapshot -o f.png --at 4000 --every 40     f_00040.png, f_00080.png, ...
+//   amber-snapshot --preview build/saver/preview.ppk
+//
+// The show runs exactly as on screen (scene assembly, frames, procedural
+// textures, shutdown) on OSMesa, with frames --step ms apart up to --at ms,
+// the random generator seeded with --seed and the local time fixed by
+// --time (it advances with the show time).
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "picture.h"
+#include "platform/paths.h"
+#include "png_writer.h"
+#include "snapshot.h"
+
+namespace {
+
+constexpr int32_t previewWidth = 152, previewHeight = 112, previewSupersample = 4;
+
+bool writePicture(const std::string& path, const Picture& picture) {
+    std::string error;
+    if (!writeFileBytes(path, encodePng(picture.width, picture.height, picture.rgba, true), error)) {
+        std::fprintf(stderr, "amber-snapshot: %s\n", error.c_str());
+        return false;
+    }
+    return true;
+}
+
+// "dir/name.png" and tick 40 make "dir/name_00040.png".
+std::string framePath(const std::string& out, uint32_t ticks) {
+    const size_t dot = out.rfind('.');
+    const size_t slash = out.rfind('/');
+    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    const std::string stem = hasExtension ? out.substr(0, dot) : out;
+    char number[16];
+    std::snprintf(number, sizeof number, "_%05u", ticks);
+    return stem + number + (hasExtension ? out.substr(dot) : ".png");
+}
+
+std::string defaultSaverDir() {
+    const std::string here = platform::executableDirectory();
+    return here.empty() ? "build/saver/" : here + "saver/";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"Renders the Amber Bell show offscreen and writes PNG pictures"};
+    SnapshotRequest request;
+    std::string out, preview, settingsFile, time, frameCounter, clock, clockSize, calendar;
+    app.add_option("-o,--out", out, "PNG file of the last frame (and stem of --every frames)");
+    app.add_option("--preview", preview,
+                   "Also write the 152 x 112 preview bitmap (24-bit BMP) rendered from the show");
+    app.add_option("-W,--width", request.width, "Picture width in pixels")->capture_default_str();
+    app.add_option("-H,--height", request.height, "Picture height in pixels")->capture_default_str();
+    app.add_option("--supersample", request.supersample,
+                   "Render N times larger and reduce (smoother edges)")->capture_default_str();
+    app.add_option("--saver-dir", request.saverDir,
+                   "Folder holding the packages (default: saver/ next to this program)");
+    app.add_option("--settings", settingsFile, "Settings file to start from (else the defaults)");
+    app.add_option("--fps", frameCounter, "Frame counter")->check(CLI::IsMember({"on", "off"}));
+    app.add_option("--clock", clock, "Clock")
+        ->check(CLI::IsMember({"off", "digital12", "digital24", "analog"}));
+    app.add_option("--clock-size", clockSize, "Clock placement")->check(CLI::IsMember({"near", "far"}));
+    app.add_option("--calendar", calendar, "Calendar")
+        ->check(CLI::IsMember({"off", "default", "russian"}));
+    app.add_option("--seed", request.seed, "Random seed (srand)")->capture_default_str();
+    app.add_option("--time", time,
+                   "Local time at the start, \"YYYY-MM-DD HH:MM:SS\" (default 2026-02-14 10:08:36)");
+    app.add_flag("--real-time", request.realTime, "Use the machine's clock instead of --time");
+    app.add_option("--at", request.atMs, "Show time of the picture, ms")->capture_default_str();
+    app.add_option("--step", request.stepMs, "Time between frames, ms")->capture_default_str();
+    app.add_option("--every", request.everyMs, "Also write a frame every N ms of show time");
+    CLI11_PARSE(app, argc, argv);
+
+    if (out.empty() && preview.empty()) {
+        std::fprintf(stderr, "amber-snapshot: nothing to write (give --out or --preview)\n");
+        return 2;
+    }
+    if (!time.empty() && !parseWallClock(time, request.start)) {
+        std::fprintf(stderr, "amber-snapshot: cannot read the time \"%s\"\n", time.c_str());
+        return 2;
+    }
+    if (request.width < 1 || request.height < 1 || request.supersample < 1 ||
+        request.width * request.supersample > 8192 || request.height * request.supersample > 8192) {
+        std::fprintf(stderr, "amber-snapshot: size out of range\n");
+        return 2;
+    }
+    if (!settingsFile.empty()) {
+        std::ifstream file(settingsFile, std::ios::binary);
+        if (!file) {
+            std::fprintf(stderr, "amber-snapshot: cannot read %s\n", settingsFile.c_str());
+            return 2;
+        }
+        request.settings = Settings(file);
+    }
+    Settings& s = request.settings;
+    if (!frameCounter.empty()) s.showFrameCounter = frameCounter == "on";
+    if (!clock.empty()) {
+        s.showClock = clock != "off";
+        s.analogClock = clock == "analog";
+        s.clock24Hour = clock == "digital24";
+    }
+    if (!clockSize.empty()) s.largeClock = clockSize == "near";
+    if (!calendar.empty()) {
+        s.showCalendar = calendar != "off";
+        s.russianCalendar = calendar == "russian";
+    }
+    if (request.saverDir.empty()) request.saverDir = defaultSaverDir();
+    if (request.saverDir.back() != '/') request.saverDir += '/';
+
+    std::string error;
+    Picture last;
+    if (!out.empty()) {
+        bool written = true;
+        auto onFrame = [&](uint32_t ticks, const Picture& frame) {
+            written = writePicture(framePath(out, ticks), frame) && written;
+        };
+        if (!renderShow(request, last, onFrame, error)) {
+            std::fprintf(stderr, "amber-snapshot: %s\n", error.c_str());
+            return 1;
+        }
+        if (!written || !writePicture(out, last)) return 1;
+    }
+    if (!preview.empty()) {
+        SnapshotRequest small = request;
+        small.width = previewWidth;
+        small.height = previewHeight;
+        small.supersample = previewSupersample;
+        small.everyMs = 0;
+        if (!renderShow(small, last, nullptr, error)) {
+            std::fprintf(stderr, "amber-snapshot: %s\n", error.c_str());
+            return 1;
+        }
+        if (!writeFileBytes(preview, encodeBmp24(last), error)) {
+            std::fprintf(stderr, "amber-snapshot: %s\n", error.c_str());
+            return 1;
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,26 @@
+// An offscreen GL context (OSMesa) for rendering the show without a window:
+// RGBA colour with a 24-bit depth buffer, made current on construction.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+class OffscreenGl {
+public:
+    OffscreenGl(int32_t width, int32_t height);
+    ~OffscreenGl();
+    OffscreenGl(const OffscreenGl&) = delete;
+    OffscreenGl& operator=(const OffscreenGl&) = delete;
+
+    bool valid() const { return context_ != nullptr; }
+    int32_t width() const { return width_; }
+    int32_t height() const { return height_; }
+    // The finished frame as 8-bit RGBA, top row first, alpha forced opaque.
+    std::vector<uint8_t> topDownPixels() const;
+
+private:
+    void* context_ = nullptr;
+    int32_t width_;
+    int32_t height_;
+    std::vector<uint8_t> buffer_;  // OSMesa's, bottom row first
+};
