@@ -48,7 +48,7 @@ xwininfo -root -children | grep -q '"amber-bell"' && fail "the hack opened a win
 pass "activation starts the hack in XScreenSaver's window $window"
 
 as_host_user xscreensaver-command -deactivate >/dev/null 2>&1 || fail "could not deactivate"
-for _ in $(seq 1 30); do kill -0 "$hack" 2>/dev/null || break; sleep 0.1; done
+for _ in $(seq 1 100); do kill -0 "$hack" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$hack" 2>/dev/null && fail "the hack kept running after deactivation"
 sleep 0.5
 grep -q 'X Error' "$work/xscreensaver.log" && { cat "$work/xscreensaver.log"; fail "the hack raised X errors"; }
