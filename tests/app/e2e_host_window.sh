@@ -4,9 +4,11 @@ source "$AMBER_TEST_SUPPORT/e2e-lib.sh"
 
 top_level_windows() { xwininfo -root -children | grep -E '^ +0x' | awk '{print $1}' | sort; }
 
-# Mean colour of the window as "r g b" (0..255).
+# Mean colour of the window, or of a WxH+X+Y part of it, as "r g b" (0..255).
 window_colour() {
-    import -window "$1" -resize 1x1\! -depth 8 txt:- 2>/dev/null |
+    local crop=()
+    [ $# -gt 1 ] && crop=(-crop "$2")
+    import -window "$1" "${crop[@]}" -resize 1x1\! -depth 8 txt:- 2>/dev/null |
         sed -n 's/.*(\([0-9.]*\),\([0-9.]*\),\([0-9.]*\).*/\1 \2 \3/p' | head -n 1
 }
 
@@ -27,6 +29,7 @@ run_hosted() {
     kill -0 "$pid" 2>/dev/null || fail "$description: the saver ended by itself"
     colour=$(window_colour "$host")
     [ "$colour" != "255 255 255" ] || { kill "$pid"; fail "$description: nothing was drawn in the host window"; }
+    [ "$colour" != "0 0 0" ] || { kill "$pid"; fail "$description: the host window is black"; }
     after=$(top_level_windows)
     [ "$before" = "$after" ] || { kill "$pid"; fail "$description: a window of its own appeared"; }
     kill -TERM "$pid"
@@ -44,6 +47,22 @@ pass "draws into the window named by -window-id in decimal"
 
 run_hosted "XSCREENSAVER_WINDOW" env XSCREENSAVER_WINDOW="$host_hex" "$saver"
 pass "draws into the window named by XSCREENSAVER_WINDOW"
+
+# The view follows the host window when it grows: its new corner is drawn.
+"$saver" --window-id "$host" & pid=$!
+sleep 2
+xdotool windowsize --sync "$host" 640 480
+sleep 2
+corner=$(window_colour "$host" 40x40+600+440)
+kill -TERM "$pid"
+wait_exit "$pid" 2
+# Outside the old viewport the frame would only be cleared to black.
+case "$corner" in
+    ""|"255 255 255"|"0 0 0") fail "the grown window's corner shows no picture ($corner)" ;;
+esac
+[ "$exit_code" = 0 ] || fail "SIGTERM after a resize gave exit $exit_code"
+xdotool windowsize --sync "$host" 400 300
+pass "the view follows the host window's size"
 
 # Stopped and continued (as hosts do), then the host destroys its window: the
 # saver closes down quietly with exit code 0.

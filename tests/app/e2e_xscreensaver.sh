@@ -45,6 +45,9 @@ sleep 2
 kill -0 "$hack" 2>/dev/null || { cat "$work/xscreensaver.log"; fail "the hack ended by itself"; }
 # It draws into XScreenSaver's window, not one of its own.
 xwininfo -root -children | grep -q '"amber-bell"' && fail "the hack opened a window of its own"
+colour=$(import -window "$window" -resize 1x1\! -depth 8 txt:- 2>/dev/null |
+         sed -n 's/.*(\([0-9.]*\),\([0-9.]*\),\([0-9.]*\).*/\1 \2 \3/p' | head -n 1)
+[ -n "$colour" ] && [ "$colour" != "0 0 0" ] || fail "nothing drawn in XScreenSaver's window ($colour)"
 pass "activation starts the hack in XScreenSaver's window $window"
 
 as_host_user xscreensaver-command -deactivate >/dev/null 2>&1 || fail "could not deactivate"
