@@ -3,6 +3,10 @@
 source "$AMBER_TEST_SUPPORT/e2e-lib.sh"
 command -v xscreensaver >/dev/null || fail "xscreensaver is not installed"
 
+# XScreenSaver runs as another user below; the build folder may not be open to
+# it, so the hack runs from a copy of the install directory that is.
+cp -r "$AMBER_SAVER_DIR" "$work/saver"
+saver="$work/saver/amber-bell"
 home="$work/home"
 mkdir -p "$home"
 cat > "$home/.xscreensaver" <<CONF
