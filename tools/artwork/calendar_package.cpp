@@ -24,7 +24,7 @@ constexpr double cell = 8;
 // The panel, in the backing's frame (its node is at (-16, -12)).
 constexpr double panelHalfWidth = 28.2, panelHalfHeight = 32.4;
 constexpr double dayEm = 4.0, headerEm = 3.2, monthEm = 4.4, monthRussianEm = 3.3;
-const char* const plasmaTexture = "c#Plasma256x256x110x38x66";
+const char* const plasmaTexture = "c#Plasma256x256x84x28x56";
 
 const char* const monthNames[12][2] = {
     {"January", "январь"}, {"February", "февраль"}, {"March", "март"},

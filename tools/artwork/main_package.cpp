@@ -180,7 +180,7 @@ MaterialBlock smallHeartMaterial() {
 }
 
 Canvas smallHeartImage() {
-    const Grid grid = centredGrid(128, 128, 4.8 / 128);
+    const Grid grid = centredGrid(256, 256, 4.8 / 256);
     Canvas canvas(grid.scaled(overlaySupersample));
     const double baseY = -1.55, height = 2.9;
     Mask body(canvas.grid);
