@@ -29,3 +29,8 @@ std::vector<uint8_t> OffscreenGl::topDownPixels() const {
     for (size_t i = 3; i < out.size(); i += 4) out[i] = 255;
     return out;
 }
+
+const uint8_t* OffscreenGl::pixel(int32_t x, int32_t y) const {
+    glFinish();
+    return buffer_.data() + (static_cast<size_t>(y) * width_ + x) * 4;
+}

@@ -17,6 +17,9 @@ public:
     int32_t height() const { return height_; }
     // The finished frame as 8-bit RGBA, top row first, alpha forced opaque.
     std::vector<uint8_t> topDownPixels() const;
+    // Red, green, blue, alpha of the pixel at (x, y), y counted from the
+    // bottom, after the frame has finished.
+    const uint8_t* pixel(int32_t x, int32_t y) const;
 
 private:
     void* context_ = nullptr;
