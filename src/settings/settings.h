@@ -35,6 +35,9 @@ public:
 
     void resetToDefaults();
 
+    // Every option equal.
+    bool operator==(const Settings&) const = default;
+
     // Columns of the row `resolutionIndex` selects; an index outside 0..9
     // selects row 0.
     int32_t screenWidth() const { return row().width; }

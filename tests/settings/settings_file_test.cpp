@@ -48,13 +48,6 @@ Settings screensaverReads(const std::string& path) {
     return Settings(in);
 }
 
-bool sameOptions(const Settings& a, const Settings& b) {
-    return a.showFrameCounter == b.showFrameCounter && a.showClock == b.showClock &&
-           a.analogClock == b.analogClock && a.clock24Hour == b.clock24Hour &&
-           a.largeClock == b.largeClock && a.showCalendar == b.showCalendar &&
-           a.russianCalendar == b.russianCalendar && a.exitOnMouseMove == b.exitOnMouseMove &&
-           a.resolutionIndex == b.resolutionIndex;
-}
 
 const Bytes blockA = {'A', 0, 0xFF, 'a'};
 const Bytes blockB = {'B', 'b', 0x80};
@@ -63,7 +56,7 @@ const uint8_t someFlags[7] = {1, 0, 1, 1, 0, 0, 1};
 TEST(SettingsFile, NoFileGivesDefaultsAndEmptyBlocks) {
     TempDir dir;
     const SettingsFile file = loadSettingsFile(dir.path() + "/missing");
-    EXPECT_TRUE(sameOptions(file.options, Settings()));
+    EXPECT_TRUE(file.options == Settings());
     EXPECT_TRUE(file.blockA.empty());
     EXPECT_TRUE(file.blockB.empty());
     EXPECT_EQ(file.unusedWord, 0u);
@@ -87,8 +80,8 @@ TEST(SettingsFile, EveryOptionRoundTripsThroughTheFile) {
             std::string error;
             ASSERT_TRUE(saveSettingsFile(path, file, error)) << error;
             SCOPED_TRACE(i);
-            EXPECT_TRUE(sameOptions(loadSettingsFile(path).options, file.options));
-            EXPECT_TRUE(sameOptions(screensaverReads(path), file.options));
+            EXPECT_TRUE(loadSettingsFile(path).options == file.options);
+            EXPECT_TRUE(screensaverReads(path) == file.options);
         }
     }
     for (int32_t row = 0; row < resolutionRowCount; ++row) {
@@ -171,7 +164,7 @@ TEST(SettingsFile, OlderLayoutIsReplacedByACurrentOneWithTheDefaults) {
         ASSERT_TRUE(saveSettingsFile(path, file, error)) << error;
         const uint8_t defaults[7] = {0, 1, 0, 0, 1, 1, 0};
         EXPECT_EQ(readFile(path), currentFile(blockA, blockB, 0, 0, 0, defaults)) << marker;
-        EXPECT_TRUE(sameOptions(screensaverReads(path), Settings()));
+        EXPECT_TRUE(screensaverReads(path) == Settings());
     }
 }
 
@@ -191,7 +184,7 @@ TEST(SettingsFile, TruncatedFileIsReplacedByTheValuesInEffect) {
         ASSERT_TRUE(saveSettingsFile(path, file, error)) << error;
         const Bytes written = readFile(path);
         EXPECT_EQ(written.size(), 28 + file.blockA.size() + file.blockB.size());
-        EXPECT_TRUE(sameOptions(screensaverReads(path), inEffect));
+        EXPECT_TRUE(screensaverReads(path) == inEffect);
         // Block A is whole from byte 8 + 4 on, block B from 12 + 4 + 3 on.
         EXPECT_EQ(file.blockA, length >= 12 ? blockA : Bytes());
         EXPECT_EQ(file.blockB, length >= 19 ? blockB : Bytes());
@@ -207,7 +200,7 @@ TEST(SettingsFile, BadBlockLengthsAreDroppedAndTheOptionsDefault) {
         bytes.insert(bytes.end(), 40, 1);
         const SettingsFile file = decodeSettingsFile(bytes.data(), bytes.size());
         EXPECT_TRUE(file.blockA.empty()) << length;
-        EXPECT_TRUE(sameOptions(file.options, Settings()));
+        EXPECT_TRUE(file.options == Settings());
         EXPECT_EQ(encodeSettingsFile(file).size(), 28u);
     }
 }
@@ -220,7 +213,7 @@ TEST(SettingsFile, BlocksBeyondTheReadLimitAreNotKept) {
     std::istringstream stream(text(bytes));
     const Settings inEffect(stream);
     const SettingsFile file = decodeSettingsFile(bytes.data(), bytes.size());
-    EXPECT_TRUE(sameOptions(file.options, inEffect));
+    EXPECT_TRUE(file.options == inEffect);
     EXPECT_TRUE(file.blockA.empty());
 
     const Bytes fits(maxSettingsFileBytes - 28, 0x22);
