@@ -30,6 +30,10 @@ void behaviourFrameCounter(int32_t) {
     BoundCall& call = *currentCall;
     if (!(call.time > 0)) return;
     call.time -= displayIntervalMs;
+    // After a stall (a suspended machine) the timer would stay positive and
+    // every following frame would show a count of one: catch up in one step,
+    // so the next display counts a full interval again.
+    if (call.time > 0) call.time = -displayIntervalMs;
     SceneNode& counter = *currentNode;
     addDigit(counter, 3.3, frameCount / 5 % 10);
     if (frameCount > 49) addDigit(counter, 1.9, frameCount / 50 % 10);

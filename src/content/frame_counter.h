@@ -3,7 +3,8 @@
 // digit models "0".."9" from "utils.pak" beside the label, right-aligned
 // (units at x 3.3, tens at 1.9 from 10 fps, hundreds at 0.5 from 100 fps;
 // thousands are not shown). Each set of digits closes itself after 5000 ms,
-// about when the next set appears.
+// about when the next set appears. After a stall of more than 5000 ms the
+// timer catches up in one display and the counting goes on normally.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,6 @@
 #include "content/frame_counter.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -90,6 +91,44 @@ TEST_F(FrameCounterTest, DigitNodesAreDrawnOverTheSceneAndExpire) {
     ASSERT_EQ(digit.controllers.calls.size(), 1u);
     EXPECT_EQ(digit.controllers.calls[0].a, 5000);
     EXPECT_TRUE(digit.controllers.calls[0].endless);
+}
+
+TEST_F(FrameCounterTest, AStallOfAnHourDisplaysOnceAndThenCountsNormally) {
+    SceneNode root;
+    auto* counter = new SceneNode;
+    BoundCall call = endlessCall();
+    call.setCall(behaviourFrameCounter, 0);
+    attachCalls(*counter, {call});
+    root.addChild(counter);
+    frameCount = 0;
+    frameTicks = 16;
+    root.render();
+    for (int i = 0; i < 100; ++i) {
+        frameTicks += 16;
+        root.render();
+    }
+    const size_t shown = counter->children.size();
+    frameTicks += 3600 * 1000;  // the machine was suspended for an hour
+    root.render();
+    ASSERT_EQ(counter->children.size(), shown + 2);  // one display: 101 frames, "20"
+    EXPECT_EQ(frameCount, 0);
+    // Then the next display comes a full 5000 ms later and counts right;
+    // without the catch-up every one of those frames showed a fresh "0".
+    int displays = 0;
+    size_t most = 0;
+    for (int i = 0; i < 320; ++i) {
+        const int32_t before = frameCount;
+        frameTicks += 16;
+        root.render();
+        if (frameCount < before) ++displays;
+        most = std::max(most, counter->children.size());
+    }
+    EXPECT_EQ(displays, 1);
+    EXPECT_LE(most, 4u);  // the outgoing set and the incoming one overlap a frame
+    ASSERT_GE(counter->children.size(), 2u);
+    const size_t n = counter->children.size();
+    EXPECT_EQ(modelEntryOf(*counter->children[n - 2]), "2");  // 313 frames: 62 per second
+    EXPECT_EQ(modelEntryOf(*counter->children[n - 1]), "6");
 }
 
 }  // namespace
