@@ -19,6 +19,8 @@ protected:
 
     void SetUp() override {
         ASSERT_TRUE(context().valid());
+        // Fixtures with a context of their own may have run before.
+        ASSERT_TRUE(context().makeCurrent());
         glMatrixMode(GL_MODELVIEW);
         glLoadIdentity();
     }

@@ -19,6 +19,11 @@ OffscreenGl::~OffscreenGl() {
     if (context_) OSMesaDestroyContext(static_cast<OSMesaContext>(context_));
 }
 
+bool OffscreenGl::makeCurrent() {
+    return context_ && OSMesaMakeCurrent(static_cast<OSMesaContext>(context_), buffer_.data(),
+                                         GL_UNSIGNED_BYTE, width_, height_);
+}
+
 std::vector<uint8_t> OffscreenGl::topDownPixels() const {
     glFinish();
     const size_t row = static_cast<size_t>(width_) * 4;

@@ -13,6 +13,8 @@ public:
     OffscreenGl& operator=(const OffscreenGl&) = delete;
 
     bool valid() const { return context_ != nullptr; }
+    // Makes this context current again after another one was.
+    bool makeCurrent();
     int32_t width() const { return width_; }
     int32_t height() const { return height_; }
     // The finished frame as 8-bit RGBA, top row first, alpha forced opaque.
