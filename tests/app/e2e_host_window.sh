@@ -4,14 +4,6 @@ source "$AMBER_TEST_SUPPORT/e2e-lib.sh"
 
 top_level_windows() { xwininfo -root -children | grep -E '^ +0x' | awk '{print $1}' | sort; }
 
-# Mean colour of the window, or of a WxH+X+Y part of it, as "r g b" (0..255).
-window_colour() {
-    local crop=()
-    [ $# -gt 1 ] && crop=(-crop "$2")
-    import -window "$1" "${crop[@]}" -resize 1x1\! -depth 8 txt:- 2>/dev/null |
-        sed -n 's/.*(\([0-9.]*\),\([0-9.]*\),\([0-9.]*\).*/\1 \2 \3/p' | head -n 1
-}
-
 # A 400x300 white host window (its id in decimal).
 coproc HOST { "$AMBER_TEST_WINDOW" 400 300; }
 read -r host <&"${HOST[0]}" || fail "no host window"
@@ -25,15 +17,13 @@ run_hosted() {
     local before after
     before=$(top_level_windows)
     "$@" & pid=$!
-    sleep 3
+    poll eval 'is_drawn "$host" || ! kill -0 "$pid" 2>/dev/null'
     kill -0 "$pid" 2>/dev/null || fail "$description: the saver ended by itself"
-    colour=$(window_colour "$host")
-    [ "$colour" != "255 255 255" ] || { kill "$pid"; fail "$description: nothing was drawn in the host window"; }
-    [ "$colour" != "0 0 0" ] || { kill "$pid"; fail "$description: the host window is black"; }
+    is_drawn "$host" || { kill "$pid"; fail "$description: nothing was drawn in the host window ($(window_colour "$host"))"; }
     after=$(top_level_windows)
     [ "$before" = "$after" ] || { kill "$pid"; fail "$description: a window of its own appeared"; }
     kill -TERM "$pid"
-    wait_exit "$pid" 2
+    wait_exit "$pid"
     [ "$exit_code" = 0 ] || fail "$description: SIGTERM gave exit $exit_code"
     # Paint the host white again for the next run.
     xdotool windowunmap --sync "$host" windowmap --sync "$host"
@@ -50,16 +40,13 @@ pass "draws into the window named by XSCREENSAVER_WINDOW"
 
 # The view follows the host window when it grows: its new corner is drawn.
 "$saver" --window-id "$host" & pid=$!
-sleep 2
+poll is_drawn "$host" || fail "nothing drawn before the resize"
 xdotool windowsize --sync "$host" 640 480
-sleep 2
-corner=$(window_colour "$host" 40x40+600+440)
-kill -TERM "$pid"
-wait_exit "$pid" 2
 # Outside the old viewport the frame would only be cleared to black.
-case "$corner" in
-    ""|"255 255 255"|"0 0 0") fail "the grown window's corner shows no picture ($corner)" ;;
-esac
+poll is_drawn "$host" 40x40+600+440 ||
+    fail "the grown window's corner shows no picture ($(window_colour "$host" 40x40+600+440))"
+kill -TERM "$pid"
+wait_exit "$pid"
 [ "$exit_code" = 0 ] || fail "SIGTERM after a resize gave exit $exit_code"
 xdotool windowsize --sync "$host" 400 300
 pass "the view follows the host window's size"
@@ -67,11 +54,14 @@ pass "the view follows the host window's size"
 # Stopped and continued (as hosts do), then the host destroys its window: the
 # saver closes down quietly with exit code 0.
 "$saver" --window-id "$host" 2>"$work/stderr" & pid=$!
-sleep 2
-kill -STOP "$pid"; sleep 1; kill -CONT "$pid"; sleep 1
+poll is_drawn "$host" || fail "nothing drawn before SIGSTOP"
+kill -STOP "$pid"
+poll is_stopped "$pid" || fail "SIGSTOP did not stop the saver"
+kill -CONT "$pid"
+wait_frames "$host" || fail "the saver did not draw again after SIGCONT"
 kill -0 "$pid" 2>/dev/null || fail "the saver did not survive SIGSTOP/SIGCONT"
 echo destroy >&"${HOST[1]}"
-wait_exit "$pid" 5
+wait_exit "$pid"
 [ "$exit_code" = 0 ] || fail "exit after the host window went away: $exit_code ($(cat "$work/stderr"))"
 pass "survives SIGSTOP/SIGCONT and ends quietly when the host window goes away"
 
@@ -79,6 +69,6 @@ pass "survives SIGSTOP/SIGCONT and ends quietly when the host window goes away"
 "$saver" & pid=$!
 wait_for_window "$pid" >/dev/null || fail "no window appeared"
 kill -INT "$pid"
-wait_exit "$pid" 2
+wait_exit "$pid"
 [ "$exit_code" = 0 ] || fail "SIGINT gave exit $exit_code"
 pass "SIGINT ends the full-screen show with exit code 0"

@@ -23,6 +23,6 @@ printf '%s\n' "$lib/" > "$recorded"
 mkdir -p "$work/elsewhere"
 cp "$lib/amber-bell" "$work/elsewhere/"
 "$work/elsewhere/amber-bell" /c
-for _ in $(seq 1 30); do [ -f "$work/started" ] && break; sleep 0.1; done
+poll test -f "$work/started"
 [ "$(cat "$work/started" 2>/dev/null)" = "${lib}" ] || fail "the recorded directory was not used"
 pass "the installed program starts its siblings from the recorded directory"

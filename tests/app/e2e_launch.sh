@@ -42,24 +42,24 @@ out=$("$install/amber-bell" /s 2>&1); code=$?
 [ "$code" -eq 0 ] && [ -z "$out" ] || fail "/s with a missing renderer: code $code, output '$out'"
 pass "/s with a missing renderer returns 0 silently"
 
+# A stand-in configuration program that runs until the test lets it end: /c
+# returning while it still runs shows that /c does not wait.
 cat > "$install/config" <<STANDIN
 #!/bin/sh
 echo started > "$work/config-started.txt"
-sleep 4
+while [ ! -f "$work/config-release" ]; do sleep 0.1; done
 echo ended > "$work/config-ended.txt"
 STANDIN
 chmod +x "$install/config"
 for switch in /c /C /c:2554 "/C 2554"; do
-    rm -f "$work/config-started.txt" "$work/config-ended.txt"
-    start=$(date +%s%N)
+    rm -f "$work/config-started.txt" "$work/config-ended.txt" "$work/config-release"
     "$install/amber-bell" $switch >/dev/null 2>&1
     code=$?
-    elapsed_ms=$(( ($(date +%s%N) - start) / 1000000 ))
     [ "$code" -eq 0 ] || fail "$switch exited with $code"
     [ -f "$work/config-ended.txt" ] && fail "$switch waited for the configuration program"
-    [ "$elapsed_ms" -lt 3000 ] || fail "$switch took $elapsed_ms ms"
-    for _ in $(seq 1 50); do [ -f "$work/config-started.txt" ] && break; sleep 0.1; done
-    [ -f "$work/config-started.txt" ] || fail "$switch did not start the configuration program"
+    poll test -f "$work/config-started.txt" || fail "$switch did not start the configuration program"
+    touch "$work/config-release"
+    poll test -f "$work/config-ended.txt" || fail "the stand-in did not end"
 done
 pass "/c starts the configuration program and returns at once"
 

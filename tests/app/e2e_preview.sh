@@ -44,13 +44,8 @@ start_parent() {
     "$AMBER_TEST_WINDOW" "$1" "$2" < "$work/to_parent" > "$work/parent_out" &
     helper_pid=$!
     exec 7> "$work/to_parent"
-    parent_id=""
-    for _ in $(seq 1 100); do
-        parent_id=$(head -n 1 "$work/parent_out" 2>/dev/null)
-        [ -n "$parent_id" ] && return 0
-        sleep 0.1
-    done
-    fail "the host window did not appear"
+    poll eval 'parent_id=$(head -n 1 "$work/parent_out" 2>/dev/null); [ -n "$parent_id" ]' ||
+        fail "the host window did not appear"
 }
 
 destroy_parent() { echo destroy >&7; }
@@ -79,28 +74,23 @@ capture() { import -window "$1" "png:$2" 2>/dev/null; }
 # child window exists.
 start_preview() {
     "$saver" /p "$parent_id" & preview_pid=$!
-    child_id=""
-    for _ in $(seq 1 100); do
-        child_id=$(child_of "$parent_id")
-        [ -n "$child_id" ] && return 0
-        kill -0 "$preview_pid" 2>/dev/null || fail "the preview ended before making its window"
-        sleep 0.1
-    done
+    poll eval 'child_id=$(child_of "$parent_id"); [ -n "$child_id" ] || ! kill -0 "$preview_pid" 2>/dev/null'
+    [ -n "$child_id" ] && return 0
+    kill -0 "$preview_pid" 2>/dev/null || fail "the preview ended before making its window"
     fail "no child window appeared in the host window"
 }
 
 # wait_for_pixel X Y COLOUR: captures the child until (X, Y) shows COLOUR.
 wait_for_pixel() {
-    for _ in $(seq 1 50); do
-        capture "$child_id" "$work/shot.png" && [ "$(pixel "$work/shot.png" "$1" "$2")" = "$3" ] && return 0
-        sleep 0.1
-    done
+    local x=$1 y=$2 colour=$3
+    poll eval 'capture "$child_id" "$work/shot.png" && [ "$(pixel "$work/shot.png" "$x" "$y")" = "$colour" ]' &&
+        return 0
     fail "pixel $1,$2 is $(pixel "$work/shot.png" "$1" "$2"), expected $3"
 }
 
 end_preview_by_destroying_parent() {
     destroy_parent
-    wait_exit "$preview_pid" 10
+    wait_exit "$preview_pid"
     [ "$exit_code" = 0 ] || fail "the preview ended with '$exit_code' after its host window was destroyed"
     stop_parent
 }
@@ -152,10 +142,10 @@ pass "a missing picture paints black"
 # No usable window: exit code 0 at once.
 for args in "/p 1234567" "/p 2147483647" "/p -5" "/p 0" "/p" "/P x"; do
     $saver $args & pid=$!
-    wait_exit "$pid" 5
+    wait_exit "$pid"
     [ "$exit_code" = 0 ] || fail "'$args' ended with '$exit_code'"
 done
 env -u DISPLAY "$saver" /p 1234 & pid=$!
-wait_exit "$pid" 5
+wait_exit "$pid"
 [ "$exit_code" = 0 ] || fail "/p without a display ended with '$exit_code'"
 pass "an unknown window, no number or no display end with exit code 0"

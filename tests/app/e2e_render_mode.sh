@@ -8,15 +8,12 @@ window_size() { xwininfo -id "$1" | awk '/Width:/{w=$2} /Height:/{h=$2} END{prin
 run_and_check() {
     "$saver" & pid=$!
     id=$(wait_for_window "$pid") || fail "no window appeared"
-    # SDL maps its window small and resizes it: give it a moment to settle.
-    for _ in $(seq 1 50); do
-        size=$(window_size "$id")
-        [ "$size" = "$1" ] && break
-        sleep 0.1
-    done
-    [ "$size" = "$1" ] || { kill "$pid"; fail "window is $size, expected $1"; }
+    # SDL maps its window small and resizes it: wait for it to settle.
+    expected=$1
+    poll eval '[ "$(window_size "$id")" = "$expected" ]' ||
+        { kill "$pid"; fail "window is $(window_size "$id"), expected $expected"; }
     xdotool key Escape
-    wait_exit "$pid" 10
+    wait_exit "$pid"
     [ "$exit_code" = 0 ] || fail "exit after Escape: $exit_code"
 }
 

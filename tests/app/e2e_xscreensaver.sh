@@ -33,30 +33,26 @@ as_host_user() {
 as_host_user xscreensaver -no-splash -verbose >"$work/xscreensaver.log" 2>&1 &
 daemon=$!
 trap 'kill $daemon 2>/dev/null; cleanup_work' EXIT
-for _ in $(seq 1 50); do as_host_user xscreensaver-command -time >/dev/null 2>&1 && break; sleep 0.2; done
+poll eval 'as_host_user xscreensaver-command -time >/dev/null 2>&1' || fail "XScreenSaver did not start"
 
 as_host_user xscreensaver-command -activate >/dev/null 2>&1 || fail "could not activate"
-hack=""
-for _ in $(seq 1 50); do
-    hack=$(pgrep -f "^$saver --root" | head -n 1)
-    [ -n "$hack" ] && break
-    sleep 0.2
-done
-[ -n "$hack" ] || { cat "$work/xscreensaver.log"; fail "the hack was not started"; }
-window=$(sed -n 's/.*forked ".*amber-bell.*" in pid [0-9]* on window \(0x[0-9a-f]*\).*/\1/p' "$work/xscreensaver.log" | head -n 1)
-[ -n "$window" ] || fail "XScreenSaver named no window for the hack"
-sleep 2
+find_hack() { hack=$(pgrep -f "^$saver --root" | head -n 1); [ -n "$hack" ]; }
+poll find_hack || { cat "$work/xscreensaver.log"; fail "the hack was not started"; }
+hack_window() {
+    window=$(sed -n 's/.*forked ".*amber-bell.*" in pid [0-9]* on window \(0x[0-9a-f]*\).*/\1/p' \
+             "$work/xscreensaver.log" | head -n 1)
+    [ -n "$window" ]
+}
+poll hack_window || fail "XScreenSaver named no window for the hack"
+poll eval 'is_drawn "$window" || ! kill -0 "$hack" 2>/dev/null'
 kill -0 "$hack" 2>/dev/null || { cat "$work/xscreensaver.log"; fail "the hack ended by itself"; }
+is_drawn "$window" || fail "nothing drawn in XScreenSaver's window ($(window_colour "$window"))"
 # It draws into XScreenSaver's window, not one of its own.
 xwininfo -root -children | grep -q '"amber-bell"' && fail "the hack opened a window of its own"
-colour=$(import -window "$window" -resize 1x1\! -depth 8 txt:- 2>/dev/null |
-         sed -n 's/.*(\([0-9.]*\),\([0-9.]*\),\([0-9.]*\).*/\1 \2 \3/p' | head -n 1)
-[ -n "$colour" ] && [ "$colour" != "0 0 0" ] || fail "nothing drawn in XScreenSaver's window ($colour)"
 pass "activation starts the hack in XScreenSaver's window $window"
 
 as_host_user xscreensaver-command -deactivate >/dev/null 2>&1 || fail "could not deactivate"
-for _ in $(seq 1 100); do kill -0 "$hack" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$hack" 2>/dev/null && fail "the hack kept running after deactivation"
-sleep 0.5
+poll eval '! kill -0 "$hack" 2>/dev/null' || fail "the hack kept running after deactivation"
+# The hack is gone, so whatever it wrote to the log is there.
 grep -q 'X Error' "$work/xscreensaver.log" && { cat "$work/xscreensaver.log"; fail "the hack raised X errors"; }
 pass "deactivation ends the hack cleanly"

@@ -39,36 +39,96 @@ write_settings() {
     printf "$bytes" > "$XDG_CONFIG_HOME/lumivera_Amber Bell_cfg"
 }
 
-# wait_for_window PID: prints the id of the saver's window (by class) once it
-# is mapped and has settled, within 20 s; fails otherwise.
+# How long a test waits for an event (a window, a frame, a process ending)
+# before it calls it missing: generous, as a loaded machine is slow.
+e2e_deadline=${AMBER_E2E_DEADLINE:-60}
+
+# poll [SECONDS] COMMAND...: runs COMMAND every 0.2 s until it succeeds; fails
+# (status 1) once SECONDS (default e2e_deadline) have passed.
+poll() {
+    local limit=$e2e_deadline
+    case "$1" in [0-9]*) limit=$1; shift ;; esac
+    local deadline=$(( $(date +%s) + limit ))
+    until "$@"; do
+        [ "$(date +%s)" -lt "$deadline" ] || return 1
+        sleep 0.2
+    done
+}
+
+# window_colour ID [WxH+X+Y]: the mean colour of the window, or of a part of
+# it, as "r g b" (0..255).
+window_colour() {
+    local crop=()
+    [ $# -gt 1 ] && crop=(-crop "$2")
+    import -window "$1" "${crop[@]}" -resize 1x1\! -depth 8 txt:- 2>/dev/null |
+        sed -n 's/.*(\([0-9.]*\),\([0-9.]*\),\([0-9.]*\).*/\1 \2 \3/p' | head -n 1
+}
+
+# is_drawn ID [WxH+X+Y]: the window (or part) shows a picture: neither black
+# (cleared only) nor white (a host window before we draw), nor unreadable.
+is_drawn() {
+    case "$(window_colour "$@")" in
+        ""|"0 0 0"|"255 255 255") return 1 ;;
+    esac
+}
+
+# frame_id ID: a checksum of what the window shows now.
+frame_id() { import -window "$1" -depth 8 rgb:- 2>/dev/null | md5sum | cut -c1-32; }
+
+# wait_frames ID [N]: waits until the window has shown N (default 2) pictures
+# after the current one: proof that the show's loop went round, and so that
+# it drained the input sent before the call.
+wait_frames() {
+    local id=$1 n=${2:-2} last next
+    last=$(frame_id "$id")
+    for _ in $(seq 1 "$n"); do
+        poll changed_from "$id" "$last" || return 1
+        last=$next_frame
+    done
+}
+changed_from() {
+    next_frame=$(frame_id "$1")
+    [ "$next_frame" != "$2" ]
+}
+
+# saver_window PID: the id of the saver's own window (by class) once it is
+# viewable, or fails while the process lives.
+saver_window_viewable() {
+    window_id=$(xdotool search --class '^amber-bell$' 2>/dev/null | head -n 1)
+    [ -n "$window_id" ] && xwininfo -id "$window_id" 2>/dev/null | grep -q 'IsViewable'
+}
+
+# wait_for_window PID: prints the id of the saver's window once it is mapped
+# and a frame is on the screen (SDL maps, resizes and grabs the keyboard
+# before the first frame); fails when the process ends first or time runs
+# out. The frame is looked for on the root window: SDL draws into a child
+# window that a capture of its own window does not show.
 wait_for_window() {
-    local id
-    for _ in $(seq 1 100); do
-        id=$(xdotool search --class '^amber-bell$' 2>/dev/null | head -n 1)
-        if [ -n "$id" ] && xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable'; then
-            sleep 0.5  # SDL maps, then resizes and grabs the keyboard
-            echo "$id"
+    local pid=$1 deadline=$(( $(date +%s) + e2e_deadline ))
+    while [ "$(date +%s)" -lt "$deadline" ]; do
+        kill -0 "$pid" 2>/dev/null || return 1
+        if saver_window_viewable && is_drawn root; then
+            echo "$window_id"
             return 0
         fi
-        kill -0 "$1" 2>/dev/null || return 1
         sleep 0.2
     done
     return 1
 }
 
-# wait_exit PID SECONDS: waits for the child process to end and sets
+# wait_exit PID [SECONDS]: waits for the child process to end and sets
 # exit_code to its exit code, or to "timeout" (after killing it).
 wait_exit() {
-    local pid=$1 limit=$2
-    for _ in $(seq 1 $((limit * 10))); do
-        if ! kill -0 "$pid" 2>/dev/null; then
-            wait "$pid"
-            exit_code=$?
-            return 0
-        fi
-        sleep 0.1
-    done
+    local pid=$1 limit=${2:-$e2e_deadline}
+    if poll "$limit" eval "! kill -0 $pid 2>/dev/null"; then
+        wait "$pid"
+        exit_code=$?
+        return 0
+    fi
     kill -9 "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null
     exit_code=timeout
 }
+
+# is_stopped PID: the process is stopped by a signal.
+is_stopped() { [ "$(awk '{print $3}' "/proc/$1/stat" 2>/dev/null)" = T ]; }

@@ -113,19 +113,16 @@ pass "without a display config prints the settings and a hint"
 open_dialog() {
     "$@" & pid=$!
     dialog=""
-    for _ in $(seq 1 100); do
-        dialog=$(xdotool search --name '^Amber Bell Settings$' 2>/dev/null | head -n 1)
-        [ -n "$dialog" ] && break
-        sleep 0.2
-    done
-    [ -n "$dialog" ] || fail "the settings dialog did not appear"
+    poll eval 'dialog=$(xdotool search --name "^Amber Bell Settings\$" 2>/dev/null | head -n 1); [ -n "$dialog" ]' ||
+        fail "the settings dialog did not appear"
+    poll eval 'xwininfo -id "$dialog" 2>/dev/null | grep -q IsViewable' || fail "the dialog was not mapped"
     xdotool windowfocus --sync "$dialog"
-    sleep 0.3  # let GTK take the focus before the keys arrive
+    poll eval '[ "$(xdotool getwindowfocus 2>/dev/null)" = "$dialog" ]' || fail "the dialog did not take the focus"
 }
 # keys KEY...: one key at a time, so GTK handles each before the next.
 keys() { for k in "$@"; do xdotool key "$k"; sleep 0.15; done; }
 close_dialog() {
-    wait_exit "$pid" 10
+    wait_exit "$pid"
     [ "$exit_code" = 0 ] || fail "the dialog ended with '$exit_code'"
 }
 
@@ -154,7 +151,6 @@ open_dialog "$saver" /c
 close_dialog
 config_pid=$(xdotool getwindowpid "$dialog") || fail "the dialog has no process id"
 keys alt+d alt+2 alt+s alt+e alt+u Return  # Russian is greyed out without the calendar
-for _ in $(seq 1 100); do kill -0 "$config_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$config_pid" 2>/dev/null && fail "the dialog started by /c did not close on Return"
+poll eval '! kill -0 "$config_pid" 2>/dev/null' || fail "the dialog started by /c did not close on Return"
 expect_settings "showFrameCounter=0 showClock=1 analogClock=0 clock24Hour=1 largeClock=0 showCalendar=0 russianCalendar=0 exitOnMouseMove=1 resolutionIndex=3"
 pass "/c opens the dialog; Return is OK"
