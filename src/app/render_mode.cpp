@@ -2,11 +2,13 @@
 
 #include <SDL/SDL.h>
 
+#include <cstdio>
 #include <fstream>
 #include <string>
 
 #include "app/install_directory.h"
 #include "app/show.h"
+#include "app/show_status.h"
 #include "package/texture_cache.h"
 #include "platform/host_window.h"
 #include "settings/settings.h"
@@ -59,6 +61,9 @@ int runRenderMode() {
         while (SDL_PollEvent(&event)) handleEvent(show, event);
         // A host ends its screensaver with SIGTERM: close down as Escape does.
         if (platform::stopSignalled() && !show.stopRequested) beginShutdown(show);
+        if (platform::statusRequested() && !show.stopRequested) {
+            std::fprintf(stderr, "amber-bell: %s\n", showStatus(show).c_str());
+        }
         if (display->inHostWindow() && SDL_GetTicks() - lastSizeCheck >= hostWindowCheckMs) {
             lastSizeCheck = SDL_GetTicks();
             display->followHostWindow();

@@ -30,6 +30,7 @@ void drawFrame(Show& show, uint32_t ticks, void (*swapBuffers)()) {
     show.overlayRoot->render();
     transparentQueue.drawAll();
     if (swapBuffers) swapBuffers();
+    ++show.framesDrawn;
 }
 
 void beginShutdown(Show& show) {

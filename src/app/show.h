@@ -17,6 +17,7 @@ struct Show {
     SceneNode* worldRoot = nullptr;  // owned: background and heart, drawn first
     SceneNode* overlayRoot = nullptr;  // owned: calendar, clock, frame counter
     bool stopRequested = false;
+    uint64_t framesDrawn = 0;
 };
 
 // Takes the settings and the display, makes the two roots, sets up the light

@@ -25,6 +25,10 @@ SceneNode* modelNode(const char* entry, double x, double y) {
 
 }  // namespace
 
+int32_t calendarShownDay() {
+    return rememberedDay;
+}
+
 void resetCalendarMemory() {
     rememberedDay = -1;
 }

@@ -17,6 +17,9 @@ void behaviourBuildCalendar(int32_t value);
 void behaviourCalendarPage(int32_t value);
 void behaviourDayWatch(int32_t value);
 
+// The day of the month (1..31) of the page on show; -1 before the first.
+int32_t calendarShownDay();
+
 // Forgets the day of the last page, so the next frame builds a page. The
 // show calls it as it builds its scene.
 void resetCalendarMemory();

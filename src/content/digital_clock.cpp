@@ -1,5 +1,7 @@
 #include "content/digital_clock.h"
 
+#include <algorithm>
+
 #include "scene/attach_calls.h"
 #include "scene/hooks.h"
 #include "scene/local_time.h"
@@ -72,6 +74,11 @@ DigitGlyph digitGlyph(int32_t code, const std::tm& now) {
     default: break;  // not a position: invalid
     }
     return glyph;
+}
+
+ShownClockTime digitalClockShownTime() {
+    // One code of each hour and minute pair runs; the other stays at -1.
+    return {std::max(remembered[1], remembered[2]), std::max(remembered[3], remembered[4])};
 }
 
 void resetDigitalClockMemory() {

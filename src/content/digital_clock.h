@@ -30,6 +30,14 @@ struct DigitGlyph {
 };
 DigitGlyph digitGlyph(int32_t positionCode, const std::tm& time);
 
+// The hour (0..23) and minute the clock's digits were last built for; -1
+// before the first frame. For the status report.
+struct ShownClockTime {
+    int32_t hour = -1;
+    int32_t minute = -1;
+};
+ShownClockTime digitalClockShownTime();
+
 // Forgets the remembered field values (all -1), so the next frame builds every
 // glyph anew. The show calls it as it builds its scene.
 void resetDigitalClockMemory();

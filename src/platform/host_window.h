@@ -29,8 +29,11 @@ bool hostWindowSize(uint64_t id, int32_t& width, int32_t& height);
 
 // From now on SIGTERM and SIGINT only raise the flag stopSignalled() reports,
 // so the show can close itself down in its own time.
+// SIGUSR1 asks for one status line: statusRequested() is true once per
+// signal (soak tests and curious users read it on stderr).
 void installStopSignals();
 bool stopSignalled();
+bool statusRequested();
 
 // Called once drawing into a host's window has begun: when that window goes
 // away (the host destroys it as it stops us), the X errors that drawing then

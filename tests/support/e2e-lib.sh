@@ -132,3 +132,20 @@ wait_exit() {
 
 # is_stopped PID: the process is stopped by a signal.
 is_stopped() { [ "$(awk '{print $3}' "/proc/$1/stat" 2>/dev/null)" = T ]; }
+
+# read_status PID ERRFILE: asks the running show for its status line (SIGUSR1;
+# see src/app/show_status.h) and waits until it stands in ERRFILE, its
+# standard error; sets `status`.
+read_status() {
+    local pid=$1 file=$2 before
+    before=$(grep -c ' status ' "$file" 2>/dev/null)
+    kill -USR1 "$pid" || return 1
+    poll eval '[ "$(grep -c " status " "$file")" -gt "$before" ]' || return 1
+    status=$(grep ' status ' "$file" | tail -n 1)
+}
+
+# status_field NAME: the value of NAME= in the last status line read.
+status_field() { sed -n "s/.* $1=\([^ ]*\).*/\1/p" <<<"$status"; }
+
+# rss_kb PID: the resident memory of the process in KiB.
+rss_kb() { awk '/^VmRSS:/ {print $2}' "/proc/$1/status"; }

@@ -69,6 +69,12 @@ void raiseStop(int) {
     stopRequested = 1;
 }
 
+volatile std::sig_atomic_t statusWanted = 0;
+
+void raiseStatus(int) {
+    statusWanted = 1;
+}
+
 XErrorHandler handlerBeforeHostWatch = nullptr;
 
 int hostWindowGone(::Display* display, XErrorEvent* error) {
@@ -117,10 +123,18 @@ void installStopSignals() {
     sigemptyset(&action.sa_mask);
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
+    action.sa_handler = raiseStatus;
+    sigaction(SIGUSR1, &action, nullptr);
 }
 
 bool stopSignalled() {
     return stopRequested != 0;
+}
+
+bool statusRequested() {
+    if (statusWanted == 0) return false;
+    statusWanted = 0;
+    return true;
 }
 
 void stopWhenHostWindowGoes() {

@@ -1,0 +1,51 @@
+#include "app/show_status.h"
+
+#include <cstdio>
+
+#include "content/calendar.h"
+#include "content/digital_clock.h"
+#include "package/texture_cache.h"
+#include "proctex/procedural_texture_registry.h"
+#include "scene/local_time.h"
+#include "scene/scene_node.h"
+
+namespace {
+
+size_t nodesBelow(const SceneNode& node) {
+    size_t count = node.children.size();
+    for (const SceneNode* child : node.children) count += nodesBelow(*child);
+    return count;
+}
+
+// The spawner is the first child of the heart group, the world root's second
+// child (see scene_assembly.cpp); 0 while that part of the tree is gone.
+size_t smallHearts(const SceneNode& worldRoot) {
+    if (worldRoot.children.size() < 2) return 0;
+    const SceneNode& group = *worldRoot.children[1];
+    return group.children.empty() ? 0 : group.children[0]->children.size();
+}
+
+int32_t packageUses() {
+    int32_t uses = 0;
+    for (const char* name : {"main.pak", "clock.pak", "calendar.pak", "utils.pak"}) {
+        uses += textureCache.packageUses(name);
+    }
+    return uses;
+}
+
+}  // namespace
+
+std::string showStatus(const Show& show) {
+    const std::tm now = localTimeNow();
+    const ShownClockTime clock = digitalClockShownTime();
+    char line[320];
+    std::snprintf(line, sizeof line,
+                  "status frames=%llu nodes=%zu hearts=%zu packages=%zu package-uses=%d procedural=%zu "
+                  "time=%04d-%02d-%02d %02d:%02d:%02d clock=%02d:%02d calendar-day=%d",
+                  static_cast<unsigned long long>(show.framesDrawn),
+                  nodesBelow(*show.worldRoot) + nodesBelow(*show.overlayRoot),
+                  smallHearts(*show.worldRoot), textureCache.openPackageCount(), packageUses(),
+                  proceduralTextures.textureCount(), now.tm_year + 1900, now.tm_mon + 1, now.tm_mday,
+                  now.tm_hour, now.tm_min, now.tm_sec, clock.hour, clock.minute, calendarShownDay());
+    return line;
+}
