@@ -6,3 +6,10 @@ pkg_check_modules(GLU REQUIRED IMPORTED_TARGET glu)            # gluPerspective,
 pkg_check_modules(OSMESA REQUIRED IMPORTED_TARGET osmesa)      # offscreen GL for tests and tools
 find_package(OpenGL REQUIRED COMPONENTS OpenGL GLX)            # the screensaver's on-screen GL
 find_package(X11 REQUIRED)                                     # preview and host windows
+find_package(PNG REQUIRED)                                     # libpng-dev: PNG without SDL_image
+
+# What the core library and the on-screen programs link, by role.
+set(AMBER_PLATFORM posix)
+set(AMBER_IMAGE_DECODER sdl_image)
+set(AMBER_CORE_LIBS PkgConfig::SDL PkgConfig::SDL_IMAGE PkgConfig::GLU PNG::PNG X11::X11)
+set(AMBER_SCREEN_GL_LIBS OpenGL::GL)

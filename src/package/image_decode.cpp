@@ -1,7 +1,6 @@
 #include "package/image_decode.h"
 
 #include <SDL/SDL.h>
-#include <SDL/SDL_image.h>
 
 #include <climits>
 
@@ -40,17 +39,9 @@ void SurfaceDeleter::operator()(SDL_Surface* surface) const {
     SDL_FreeSurface(surface);
 }
 
-bool decodeRgbaImage(const uint8_t* data, size_t size, RgbaImage& image) {
+bool rgbaImageFromSurface(SurfacePtr decoded, RgbaImage& image) {
     image = RgbaImage();
-    if (!data || size == 0 || size > static_cast<size_t>(INT_MAX)) return false;
-
-    // SDL 1.2 takes a non-const pointer; the stream is opened for reading only.
-    SDL_RWops* stream = SDL_RWFromMem(const_cast<uint8_t*>(data), static_cast<int>(size));
-    if (!stream) return false;
-    SurfacePtr decoded(IMG_Load_RW(stream, 0));
-    SDL_RWclose(stream);
     if (!decoded) return false;
-
     SurfacePtr rgba;
     if (isRgba8(decoded.get())) {
         rgba = std::move(decoded);
@@ -69,4 +60,10 @@ bool decodeRgbaImage(const uint8_t* data, size_t size, RgbaImage& image) {
     image.pixels = static_cast<const uint8_t*>(s->pixels);
     image.surface = std::move(rgba);
     return true;
+}
+
+bool decodeRgbaImage(const uint8_t* data, size_t size, RgbaImage& image) {
+    image = RgbaImage();
+    if (!data || size == 0 || size > static_cast<size_t>(INT_MAX)) return false;
+    return rgbaImageFromSurface(SurfacePtr(decodeImageSurface(data, size)), image);
 }

@@ -1,6 +1,8 @@
 // Image entries: decoding the bytes of a package entry into 8-bit RGBA.
 //
-// Any format SDL_image recognises by its content is accepted. Whatever layout
+// The build picks the decoder: SDL_image where it is available (any format it
+// recognises by its content), else PNG through libpng and BMP through SDL
+// itself (image_decoder_builtin.cpp). Whatever layout
 // the decoder produces (palette, 24-bit, another channel order) is converted
 // to 4 bytes per pixel in the memory order red, green, blue, alpha, first row
 // first; images without alpha come out opaque. Rows may be padded: use
@@ -29,5 +31,12 @@ struct RgbaImage {
 };
 
 // Decodes `size` bytes at `data`. False (and `image` empty) when the bytes are
-// not an image SDL_image can decode, or the result cannot be converted.
+// not an image the decoder knows, or the result cannot be converted.
 bool decodeRgbaImage(const uint8_t* data, size_t size, RgbaImage& image);
+
+// The two halves of decodeRgbaImage. The build's decoder: a new surface in
+// whatever layout it produces, or null (`size` is at most INT_MAX).
+SDL_Surface* decodeImageSurface(const uint8_t* data, size_t size);
+// Takes `decoded` and converts it to RGBA. False when it is null or cannot be
+// converted.
+bool rgbaImageFromSurface(SurfacePtr decoded, RgbaImage& image);

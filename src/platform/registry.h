@@ -18,9 +18,10 @@
 
 namespace platform {
 
-// Handle of an opened key. On POSIX it is the key's folder.
+// Handle of an opened key: on POSIX the key's folder, on Windows the HKEY.
 struct RegistryKey {
     std::string folder;
+    uintptr_t handle = 0;
     bool open = false;
 };
 
@@ -38,7 +39,8 @@ bool queryRegistryValueSize(const RegistryKey& key, const std::string& name, uin
 bool queryRegistryValue(const RegistryKey& key, const std::string& name,
                         uint8_t* buffer, uint32_t& size, uint32_t& type);
 
-// The root folder of the POSIX store (for tools and tests that write values).
+// The root folder of the POSIX store (for tools and tests that write values);
+// empty on Windows.
 std::string registryRoot();
 
 }  // namespace platform

@@ -1,13 +1,23 @@
 #include "temp_dir.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 TempDir::TempDir() {
-    const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base && *base ? base : "/tmp") + "/amber-test-XXXXXX";
-    if (mkdtemp(pattern.data())) path_ = pattern;
+    // $TMPDIR or /tmp on POSIX, the user's temporary folder on Windows.
+    std::error_code error;
+    const std::filesystem::path base = std::filesystem::temp_directory_path(error);
+    if (error) return;
+    std::random_device seed;
+    std::mt19937 random(seed());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::filesystem::path candidate = base / ("amber-test-" + std::to_string(random()));
+        if (std::filesystem::create_directory(candidate, error)) {
+            path_ = candidate.string();
+            return;
+        }
+    }
 }
 
 TempDir::~TempDir() {

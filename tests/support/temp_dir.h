@@ -1,5 +1,5 @@
-// TempDir: a fresh directory under $TMPDIR (or /tmp), removed with its
-// contents when the object goes away.
+// TempDir: a fresh directory in the system's temporary folder ($TMPDIR or
+// /tmp on POSIX), removed with its contents when the object goes away.
 #pragma once
 
 #include <string>
