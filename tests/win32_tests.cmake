@@ -22,6 +22,6 @@ target_link_libraries(unit_tests PRIVATE amber_win32_gtest_main amber_win32_gtes
                       ${AMBER_SCREEN_GL_LIBS})
 
 add_executable(preview-host WIN32 win32/preview_host.cpp)
-target_link_libraries(preview-host PRIVATE gdi32 user32)
+target_link_libraries(preview-host PRIVATE amber_core ${AMBER_SCREEN_GL_LIBS})
 
 add_executable(stand-in WIN32 win32/stand_in.cpp)

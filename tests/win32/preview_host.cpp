@@ -1,11 +1,20 @@
-// preview-host WIDTH HEIGHT FOLDER: plays the Screen Saver dialog's preview
-// area under Wine. Makes a top-level window whose client area is WIDTH x
+// preview-host WIDTH HEIGHT FOLDER [in-process]: plays the Screen Saver
+// dialog's preview area under Wine. Makes a top-level window whose client area is WIDTH x
 // HEIGHT, prints its handle in decimal, then answers requests left as files
 // in FOLDER:
 //   capture  -> writes shot.ppm (the client area as the screen shows it, child
 //               windows included), then shot.done
 //   destroy  -> destroys the window (and so the preview's child) and ends
+// With "in-process" it runs the preview mode itself ("/p HANDLE") on a thread
+// of its own and ends with that mode's exit code: Wine shows nothing that a
+// process draws with GDI into a child of another process's window, so the
+// pixels are checked this way, and the window handling across processes with
+// the real .scr.
 #include <windows.h>
+
+#include <thread>
+
+#include "app/entry.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -49,8 +58,18 @@ void capture(HWND window, int width, int height, const std::string& folder) {
         std::fwrite(rgb, 1, 3, out);
     }
     std::fclose(out);
+    // What the host knows of its child: the preview's window.
     FILE* done = std::fopen((folder + "\\shot.done").c_str(), "wb");
-    if (done) std::fclose(done);
+    if (!done) return;
+    HWND child = GetWindow(window, GW_CHILD);
+    char name[64] = {};
+    RECT client{};
+    if (child) {
+        GetClassNameA(child, name, sizeof name);
+        GetClientRect(child, &client);
+    }
+    std::fprintf(done, "child=%s %ldx%ld\n", name, client.right, client.bottom);
+    std::fclose(done);
 }
 
 }  // namespace
@@ -68,13 +87,20 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     windowClass.lpszClassName = "PreviewHost";
     RegisterClassA(&windowClass);
     RECT frame{0, 0, width, height};
-    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE;
+    // As a dialog's preview area: its own painting leaves the child alone.
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE | WS_CLIPCHILDREN;
     AdjustWindowRect(&frame, style, FALSE);
     HWND window = CreateWindowExA(0, "PreviewHost", "Preview host", style, 40, 40, frame.right - frame.left,
                                   frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
     if (!window) return 1;
-    std::printf("%lu\n", static_cast<unsigned long>(reinterpret_cast<uintptr_t>(window)));
+    const unsigned long handle = static_cast<unsigned long>(reinterpret_cast<uintptr_t>(window));
+    std::printf("%lu\n", handle);
     std::fflush(stdout);
+    int previewExit = -1;
+    std::thread preview;
+    if (__argc > 4 && std::string(__argv[4]) == "in-process") {
+        preview = std::thread([&] { previewExit = entryPoint("/p " + std::to_string(handle)); });
+    }
 
     for (;;) {
         MSG message;
@@ -84,7 +110,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         }
         if (exists(folder + "\\destroy")) {
             DestroyWindow(window);
-            return 0;
+            if (!preview.joinable()) return 0;
+            preview.join();
+            return previewExit;
         }
         if (exists(folder + "\\capture")) {
             DeleteFileA((folder + "\\capture").c_str());

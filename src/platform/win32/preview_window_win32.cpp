@@ -23,9 +23,7 @@ std::vector<uint32_t> shownPixels;
 int32_t shownWidth = 0;
 int32_t shownHeight = 0;
 
-void paint(HWND window) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
+void drawPicture(HDC dc) {
     if (dc && shownWidth > 0 && shownHeight > 0) {
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -37,6 +35,11 @@ void paint(HWND window) {
         SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(shownWidth), static_cast<DWORD>(shownHeight), 0, 0,
                           0, static_cast<UINT>(shownHeight), shownPixels.data(), &info, DIB_RGB_COLORS);
     }
+}
+
+void paint(HWND window) {
+    PAINTSTRUCT ps;
+    drawPicture(BeginPaint(window, &ps));
     EndPaint(window, &ps);
 }
 

@@ -1,0 +1,168 @@
+# The Windows build under Wine on a virtual X server (run by
+# scripts/test-windows inside tests/support/run-under-xvfb): the unit tests,
+# the run modes of the .scr, the render mode and the preview.
+#   AMBER_WIN32_BUILD  the Windows build folder (build-win32)
+#   WINEPREFIX         a 32-bit Wine prefix of its own
+set -u
+AMBER_SAVER_DIR=$AMBER_WIN32_BUILD/saver
+wineserver -k 2>/dev/null  # one started without this display would draw nowhere
+source "$AMBER_TEST_SUPPORT/e2e-lib.sh"
+tests_dir=$AMBER_WIN32_BUILD/tests
+drive_c=$WINEPREFIX/drive_c
+key='HKLM\Software\lumivera\Amber Bell\Settings'
+appdata_settings="$drive_c/ProgramData/lumivera_Amber Bell_cfg"
+
+# Blanks in the install directory are the usual case (Program Files).
+install="$drive_c/Saver Set"
+install_win='C:\Saver Set\'
+rm -rf "$install" "$appdata_settings"
+cp -r "$AMBER_SAVER_DIR" "$install"
+set_registry() { wine reg add "$key" /v Path /t REG_SZ /d "$1" /f >/dev/null 2>&1; }
+clear_registry() { wine reg delete "$key" /f >/dev/null 2>&1; true; }
+
+# --- unit tests ---------------------------------------------------------------
+wine "$tests_dir/unit_tests.exe" >"$work/unit.log" 2>&1 || { tail -n 40 "$work/unit.log"; fail "unit tests under Wine"; }
+pass "unit tests under Wine: $(grep -o '[0-9]* tests from [0-9]* test suites ran' "$work/unit.log")"
+
+# --- /s and /c ------------------------------------------------------------------
+launch="$drive_c/Launch Dir"
+rm -rf "$launch"; mkdir -p "$launch"
+cp "$AMBER_SAVER_DIR/amber-bell.scr" "$launch/"
+cp "$tests_dir/stand-in.exe" "$launch/Amber Bell.exe"
+set_registry 'C:\Launch Dir\'
+for switch in /s /S -s "/s 1234"; do
+    rm -f "$launch"/{started.txt,ended.txt,release}
+    env -u SDL_VIDEO_ALLOW_SCREENSAVER wine "$launch/amber-bell.scr" $switch & pid=$!
+    poll test -f "$launch/started.txt" || fail "$switch did not start the renderer"
+    kill -0 "$pid" 2>/dev/null || fail "$switch did not wait for the renderer"
+    touch "$launch/release"
+    wait_exit "$pid"
+    [ "$exit_code" = 0 ] || fail "$switch ended with $exit_code"
+    [ -f "$launch/ended.txt" ] || fail "$switch returned before the renderer ended"
+    grep -qx 'words=\[\]' "$launch/started.txt" || fail "$switch: the renderer got words: $(cat "$launch/started.txt")"
+    grep -qix 'cwd=C:\\Launch Dir' "$launch/started.txt" || fail "$switch: working directory: $(cat "$launch/started.txt")"
+    grep -qx 'env=1' "$launch/started.txt" || fail "$switch: SDL_VIDEO_ALLOW_SCREENSAVER not set"
+done
+pass "/s starts \"Amber Bell.exe\" from the install directory and waits for it"
+
+for switch in /c /c:1234 "/C 2554"; do
+    wine "$launch/amber-bell.scr" $switch >/dev/null 2>&1; code=$?
+    [ "$code" = 0 ] || fail "$switch without config.exe ended with $code"
+done
+cp "$tests_dir/stand-in.exe" "$launch/config.exe"
+rm -f "$launch"/{started.txt,ended.txt,release}
+wine "$launch/amber-bell.scr" /c:1234 >/dev/null 2>&1; code=$?
+[ "$code" = 0 ] || fail "/c:1234 ended with $code"
+[ -f "$launch/ended.txt" ] && fail "/c waited for config.exe"
+poll test -f "$launch/started.txt" || fail "/c did not start config.exe"
+touch "$launch/release"
+pass "/c and /c:1234 return at once with 0"
+
+# --- render mode ----------------------------------------------------------------
+set_registry "$install_win"
+# Row 1 (640x480), the default overlays.
+write_settings 0 1  0 1 0 0 1 1 0
+cp "$XDG_CONFIG_HOME/lumivera_Amber Bell_cfg" "$appdata_settings"
+
+sdl_window() { window_id=$(xdotool search --name '^SDL_app$' 2>/dev/null | head -n 1); [ -n "$window_id" ]; }
+# Wine on a virtual X server cannot change the screen's mode: it keeps a
+# screen-sized window, and the 640x480 mode is drawn in its bottom-left corner.
+screen_height=$(xdpyinfo | awk '/dimensions:/ {split($2, d, "x"); print d[2]}')
+mode_area="640x480+0+$(( screen_height - 480 ))"
+# colours_in GEOMETRY: distinct colours in that part of the screen.
+colours_in() { import -window root -crop "$1" +repage -format %k info: 2>/dev/null; }
+shows_the_show() { [ "$(colours_in "$mode_area")" -gt 500 ] 2>/dev/null; }
+
+# render_and_escape WORD...: renders from the install directory, checks the
+# show is on screen, ends it with Escape.
+render_and_escape() {
+    (cd / && wine "$install/amber-bell.scr" "$@") 2>"$work/render.err" & pid=$!
+    poll eval 'sdl_window || ! kill -0 "$pid" 2>/dev/null'
+    kill -0 "$pid" 2>/dev/null || fail "the render mode ended at once: $(cat "$work/render.err")"
+    poll shows_the_show || { kill "$pid"; fail "nothing like the show in $mode_area ($(colours_in "$mode_area") colours)"; }
+    outside=$(colours_in "640x480+700+0")
+    xdotool windowfocus --sync "$window_id" key Escape
+    wait_exit "$pid"
+    [ "$exit_code" = 0 ] || fail "Escape ended the render mode with $exit_code"
+}
+render_and_escape
+[ "$outside" = 1 ] || fail "the show is drawn beyond 640x480 ($outside colours outside)"
+pass "render mode shows the show at 640x480 and ends on Escape with 0"
+render_and_escape /x
+pass "an unknown switch renders"
+
+# A package that cannot be opened ends the show with 1.
+mv "$install/clock.pak" "$install/clock.pak.away"
+wine "$install/amber-bell.scr" >/dev/null 2>&1 & pid=$!
+wait_exit "$pid"
+mv "$install/clock.pak.away" "$install/clock.pak"
+[ "$exit_code" = 1 ] || fail "a missing package ended the render mode with $exit_code"
+pass "a missing package ends the render mode with 1"
+
+# Without the registry value the packages are found beside the program.
+clear_registry
+render_and_escape
+set_registry "$install_win"
+pass "without the registry value the program's own folder is the install directory"
+
+# --- preview --------------------------------------------------------------------
+# preview_in WIDTH HEIGHT [in-process]: a host window of that client size with
+# the preview in it: the real .scr started with "/p HANDLE", or the preview
+# mode run inside the host (Wine shows no GDI drawing into another process's
+# child window, so pixels are checked that way). Sets host_pid, preview_pid
+# and requests (the host's request folder).
+preview_in() {
+    requests="$work/host-$1x$2${3:+-$3}"
+    mkdir -p "$requests"
+    rm -f "$requests"/*
+    wine "$tests_dir/preview-host.exe" "$1" "$2" "$(winepath -w "$requests")" ${3:-} \
+        >"$requests/handle" 2>/dev/null &
+    host_pid=$!
+    poll test -s "$requests/handle" || fail "the preview host did not start"
+    handle=$(tr -d '\r\n' <"$requests/handle")
+    if [ -n "${3:-}" ]; then
+        preview_pid=$host_pid  # ends with the preview mode's exit code
+    else
+        wine "$install/amber-bell.scr" /p "$handle" >/dev/null 2>&1 & preview_pid=$!
+    fi
+}
+# capture_once: shot.ppm (the host's client area on the screen) and shot.done
+# (the class and size of the host's child window).
+capture_once() {
+    rm -f "$requests/shot.done"
+    touch "$requests/capture"
+    poll test -f "$requests/shot.done"
+}
+end_preview() {
+    touch "$requests/destroy"
+    wait_exit "$preview_pid"
+    [ "$exit_code" = 0 ] || fail "the preview ended with $exit_code when its host window went away"
+    wait_exit "$host_pid"
+}
+
+has_child() { capture_once && grep -qx "child=Lumivera $1" "$requests/shot.done"; }
+for size in 152x112 200x112; do
+    preview_in "${size%x*}" "${size#*x}"
+    poll has_child "$size" || fail "no Lumivera child filling the $size area: $(cat "$requests/shot.done")"
+    end_preview
+done
+pass "/p HANDLE makes a child window filling the host's area; destroying the host ends it with 0"
+
+convert "$install/preview.ppk" "$work/picture.ppm"
+picture_shown() {
+    capture_once || return 1
+    convert "$requests/shot.ppm" -crop 152x112+0+0 +repage "$work/top.ppm"
+    [ "$(compare -metric AE "$work/top.ppm" "$work/picture.ppm" null: 2>&1)" = 0 ]
+}
+preview_in 152 112 in-process
+poll picture_shown || fail "the 152-wide preview does not show preview.ppk pixel for pixel"
+end_preview
+pass "a 152-wide preview area shows preview.ppk pixel for pixel"
+
+all_black() { capture_once && [ "$(convert "$requests/shot.ppm" -format '%k %[fx:maxima]' info:)" = "1 0" ]; }
+for width in 151 200; do
+    preview_in "$width" 112 in-process
+    poll all_black || fail "a $width-wide preview area is not black all over"
+    end_preview
+done
+pass "151- and 200-wide preview areas are black all over"
