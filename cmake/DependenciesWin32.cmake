@@ -19,4 +19,4 @@ set(AMBER_IMAGE_DECODER builtin)
 set(AMBER_CORE_LIBS amber_win32_SDL amber_win32_png16 amber_win32_z
     glu32 opengl32 shell32 advapi32 winmm gdi32 user32)
 set(AMBER_SCREEN_GL_LIBS opengl32)
-add_link_options(-static -static-libgcc -static-libstdc++)
+add_link_options(-static -static-libgcc -static-libstdc++ $<$<CONFIG:Release>:-s>)
