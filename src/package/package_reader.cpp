@@ -8,8 +8,12 @@
 namespace {
 
 std::string entryLabel(size_t index, const std::string* name) {
-    std::string label = "entry " + std::to_string(index);
-    if (name) label += " " + quotedName(*name);
+    std::string label = "entry ";
+    label += std::to_string(index);
+    if (name) {
+        label += ' ';
+        label += quotedName(*name);
+    }
     return label;
 }
 

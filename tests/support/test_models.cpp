@@ -24,9 +24,14 @@ std::vector<uint8_t> solidBmp(int width, int height, uint8_t red, uint8_t green,
     const int rowBytes = (width * 3 + 3) / 4 * 4;
     const uint32_t pixelBytes = static_cast<uint32_t>(rowBytes * height);
     std::vector<uint8_t> out;
-    auto put16 = [&](uint32_t v) { out.insert(out.end(), {uint8_t(v), uint8_t(v >> 8)}); };
+    out.reserve(54 + pixelBytes);
+    auto put16 = [&](uint32_t v) {
+        out.push_back(uint8_t(v));
+        out.push_back(uint8_t(v >> 8));
+    };
     auto put32 = [&](uint32_t v) { put16(v & 0xFFFF); put16(v >> 16); };
-    out.insert(out.end(), {'B', 'M'});
+    out.push_back('B');
+    out.push_back('M');
     put32(54 + pixelBytes);
     put32(0);
     put32(54);
