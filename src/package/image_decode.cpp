@@ -23,8 +23,7 @@ bool isRgba8(const SDL_Surface* surface) {
 
 // A copy of `source` in the RGBA layout, or null.
 SDL_Surface* convertToRgba(SDL_Surface* source) {
-    SDL_Surface* model =
-        SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 32, redMask, greenMask, blueMask, alphaMask);
+    SDL_Surface* model = newRgbaSurface(1, 1);
     if (!model) return nullptr;
     // SDL copies a per-pixel alpha channel as it is, gives images without one
     // an opaque alpha, and leaves colour-keyed pixels transparent (zero).
@@ -34,6 +33,10 @@ SDL_Surface* convertToRgba(SDL_Surface* source) {
 }
 
 }  // namespace
+
+SDL_Surface* newRgbaSurface(int32_t width, int32_t height) {
+    return SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 32, redMask, greenMask, blueMask, alphaMask);
+}
 
 void SurfaceDeleter::operator()(SDL_Surface* surface) const {
     SDL_FreeSurface(surface);

@@ -37,6 +37,8 @@ bool decodeRgbaImage(const uint8_t* data, size_t size, RgbaImage& image);
 // The two halves of decodeRgbaImage. The build's decoder: a new surface in
 // whatever layout it produces, or null (`size` is at most INT_MAX).
 SDL_Surface* decodeImageSurface(const uint8_t* data, size_t size);
+// A new, uninitialised surface in the RGBA layout, or null.
+SDL_Surface* newRgbaSurface(int32_t width, int32_t height);
 // Takes `decoded` and converts it to RGBA. False when it is null or cannot be
 // converted.
 bool rgbaImageFromSurface(SurfacePtr decoded, RgbaImage& image);

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <vector>
 
+#include "package/image_decode.h"
+
 namespace {
 
 struct PngInput {
@@ -24,14 +26,6 @@ void readFromMemory(png_structp png, png_bytep out, png_size_t count) {
 
 // Damaged images are no errors worth a message: the caller sees null.
 void quietWarning(png_structp, png_const_charp) {}
-
-#if SDL_BYTEORDER == SDL_BIG_ENDIAN
-constexpr Uint32 redMask = 0xFF000000, greenMask = 0x00FF0000, blueMask = 0x0000FF00,
-                 alphaMask = 0x000000FF;
-#else
-constexpr Uint32 redMask = 0x000000FF, greenMask = 0x0000FF00, blueMask = 0x00FF0000,
-                 alphaMask = 0xFF000000;
-#endif
 
 [[noreturn]] void quietError(png_structp png, png_const_charp) {
     png_longjmp(png, 1);
@@ -83,8 +77,7 @@ SDL_Surface* decodePngSurface(const uint8_t* data, size_t size) {
     SDL_Surface* surface = nullptr;
     png_uint_32 width = 0, height = 0;
     if (readHeader(png, info, width, height)) {
-        surface = SDL_CreateRGBSurface(SDL_SWSURFACE, static_cast<int>(width), static_cast<int>(height),
-                                       32, redMask, greenMask, blueMask, alphaMask);
+        surface = newRgbaSurface(static_cast<int32_t>(width), static_cast<int32_t>(height));
     }
     if (surface) {
         std::vector<png_bytep> rows(height);

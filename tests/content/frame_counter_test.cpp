@@ -11,6 +11,17 @@ namespace {
 
 class FrameCounterTest : public ShowTest {
 protected:
+    // A counter node under `root`, running the behaviour from a count of 0.
+    static SceneNode* addCounter(SceneNode& root) {
+        auto* counter = new SceneNode;
+        BoundCall call = endlessCall();
+        call.setCall(behaviourFrameCounter, 0);
+        attachCalls(*counter, {call});
+        root.addChild(counter);
+        frameCount = 0;
+        return counter;
+    }
+
     // Shows a count of `frames`: the display fires in the frame that makes the
     // accumulated time positive.
     std::vector<std::string> display(int32_t frames) {
@@ -42,12 +53,7 @@ TEST_F(FrameCounterTest, DigitsOfTheFrameRate) {
 
 TEST_F(FrameCounterTest, CountsEveryFrameAndDisplaysEveryFiveSeconds) {
     SceneNode root;
-    auto* counter = new SceneNode;
-    BoundCall call = endlessCall();
-    call.setCall(behaviourFrameCounter, 0);
-    attachCalls(*counter, {call});
-    root.addChild(counter);
-    frameCount = 0;
+    SceneNode* counter = addCounter(root);
     frameTicks = 20;
     root.render();  // the first frame displays at once, a count of 1: "0"
     ASSERT_EQ(counter->children.size(), 1u);
@@ -95,12 +101,7 @@ TEST_F(FrameCounterTest, DigitNodesAreDrawnOverTheSceneAndExpire) {
 
 TEST_F(FrameCounterTest, AStallOfAnHourDisplaysOnceAndThenCountsNormally) {
     SceneNode root;
-    auto* counter = new SceneNode;
-    BoundCall call = endlessCall();
-    call.setCall(behaviourFrameCounter, 0);
-    attachCalls(*counter, {call});
-    root.addChild(counter);
-    frameCount = 0;
+    SceneNode* counter = addCounter(root);
     frameTicks = 16;
     root.render();
     for (int i = 0; i < 100; ++i) {

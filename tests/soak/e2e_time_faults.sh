@@ -40,48 +40,50 @@ scene_settles() {
     [ "$hearts" -ge 400 ] && [ "$hearts" -le 600 ] && [ "$frames" -gt "$last_frames" ]
 }
 
+# fill_in: waits for the small hearts to fill in; notes the memory then.
+fill_in() {
+    poll eval 'read_status "$pid" "$work/err" && [ "$(status_field hearts)" -ge 400 ]' ||
+        fail "the small hearts did not fill in: $status"
+    settled_rss=$(rss_kb "$pid")
+}
+
+# follows OFFSET WHAT: after the clock moved by OFFSET, the clock and the
+# calendar show it, the scene settles and memory stays within a tenth.
+follows() {
+    poll shows_time "$1" || fail "clock and calendar did not follow $2: $status"
+    last_frames=$(status_field frames)
+    poll scene_settles || fail "the scene did not settle after $2: $status"
+    local rss
+    rss=$(rss_kb "$pid")
+    [ "$rss" -le $(( settled_rss + settled_rss / 10 )) ] || fail "memory grew from $settled_rss to $rss KiB after $2"
+}
+
+end_show() {
+    kill -TERM "$pid"
+    wait_exit "$pid"
+    [ "$exit_code" = 0 ] || fail "SIGTERM after $1 gave exit $exit_code"
+}
+
 # --- the clock jumps: a day forward, then an hour back ----------------------
 # A change of the machine's clock leaves the monotonic clock alone.
 start_show FAKETIME_DONT_FAKE_MONOTONIC=1
 poll shows_time "now" || fail "the show does not read the time: $status"
-poll eval 'read_status "$pid" "$work/err" && [ "$(status_field hearts)" -ge 400 ]' ||
-    fail "the small hearts did not fill in: $status"
-settled_rss=$(rss_kb "$pid")
-
+fill_in
 echo "+1d" > "$offset_file"
-poll shows_time "now + 1 day" || fail "clock and calendar did not follow a day forward: $status"
-last_frames=$(status_field frames)
-poll scene_settles || fail "the scene did not settle after a day forward: $status"
+follows "now + 1 day" "a day forward"
 pass "a day forward: the clock and the calendar follow, the show goes on"
-
 echo "+23h" > "$offset_file"
-poll shows_time "now + 23 hours" || fail "clock and calendar did not follow an hour back: $status"
-last_frames=$(status_field frames)
-poll scene_settles || fail "the scene did not settle after an hour back: $status"
-rss=$(rss_kb "$pid")
-[ "$rss" -le $(( settled_rss + settled_rss / 10 )) ] ||
-    fail "memory grew from $settled_rss to $rss KiB across the clock jumps"
+follows "now + 23 hours" "an hour back"
 pass "an hour back: the clock and the calendar follow, the show goes on"
-kill -TERM "$pid"
-wait_exit "$pid"
-[ "$exit_code" = 0 ] || fail "SIGTERM after the clock jumps gave exit $exit_code"
+end_show "the clock jumps"
 
 # --- ten minutes stopped --------------------------------------------------------
 start_show
-poll eval 'read_status "$pid" "$work/err" && [ "$(status_field hearts)" -ge 400 ]' ||
-    fail "the small hearts did not fill in: $status"
-settled_rss=$(rss_kb "$pid")
+fill_in
 kill -STOP "$pid"
 poll is_stopped "$pid" || fail "SIGSTOP did not stop the show"
 echo "+10m" > "$offset_file"
 kill -CONT "$pid"
-poll shows_time "now + 10 minutes" || fail "clock and calendar did not follow the stop: $status"
-last_frames=$(status_field frames)
-poll scene_settles || fail "the scene did not settle after the stop: $status"
-rss=$(rss_kb "$pid")
-[ "$rss" -le $(( settled_rss + settled_rss / 10 )) ] ||
-    fail "memory grew from $settled_rss to $rss KiB across the stop"
-kill -TERM "$pid"
-wait_exit "$pid"
-[ "$exit_code" = 0 ] || fail "SIGTERM after the stop gave exit $exit_code"
+follows "now + 10 minutes" "ten minutes stopped"
+end_show "the stop"
 pass "ten minutes stopped: the show resumes, follows the clock and stays bounded"
