@@ -1,6 +1,7 @@
 # The Windows build's tests, run under Wine by scripts/test-windows: the unit
-# tests that need no GL context, in one program, and a small Win32 program
-# that plays the Screen Saver dialog's preview area.
+# tests in two programs (without GL, and on real GL through a hidden window),
+# and small Win32 programs that play the Screen Saver dialog's preview area
+# and a sibling program the screensaver starts.
 add_library(amber_win32_gtest STATIC IMPORTED)
 set_target_properties(amber_win32_gtest PROPERTIES
   IMPORTED_LOCATION "${AMBER_WIN32_DEPS}/lib/libgtest.a"
@@ -9,6 +10,7 @@ add_library(amber_win32_gtest_main STATIC IMPORTED)
 set_target_properties(amber_win32_gtest_main PROPERTIES
   IMPORTED_LOCATION "${AMBER_WIN32_DEPS}/lib/libgtest_main.a")
 
+# The no-GL unit tests.
 set(win32_unit_tests
   app/preview_mode_test.cpp app/run_mode_test.cpp
   settings/settings_file_test.cpp settings/settings_options_test.cpp settings/settings_test.cpp
@@ -19,6 +21,24 @@ set(win32_unit_tests
 add_executable(unit_tests ${win32_unit_tests} support/temp_dir.cpp support/test_models.cpp)
 target_include_directories(unit_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(unit_tests PRIVATE amber_win32_gtest_main amber_win32_gtest amber_core
+                      ${AMBER_SCREEN_GL_LIBS})
+
+# The tests on real GL, on Wine's OpenGL through a hidden window.
+set(win32_gl_tests
+  app/headless_driver_test.cpp app/scene_assembly_test.cpp app/show_status_test.cpp
+  package/texture_cache_test.cpp proctex/procedural_registry_test.cpp
+  scene/action_list_test.cpp scene/behaviours_test.cpp scene/controller_set_test.cpp
+  scene/hooks_test.cpp scene/model_loading_test.cpp scene/scene_node_test.cpp
+  scene/transform_test.cpp scene/transparent_queue_test.cpp
+  mesh/mesh_draw_test.cpp mesh/sub_mesh_test.cpp
+  content/calendar_test.cpp content/clock_test.cpp content/delayed_model_test.cpp
+  content/frame_counter_test.cpp content/heart_test.cpp
+  video/display_test.cpp)
+add_executable(gl_tests ${win32_gl_tests} support/temp_dir.cpp support/test_models.cpp
+               support/show_packages.cpp win32/offscreen_gl_wgl.cpp)
+target_include_directories(gl_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}
+                           ${PROJECT_SOURCE_DIR}/tools/snapshot)
+target_link_libraries(gl_tests PRIVATE amber_win32_gtest_main amber_win32_gtest amber_core
                       ${AMBER_SCREEN_GL_LIBS})
 
 add_executable(preview-host WIN32 win32/preview_host.cpp)

@@ -1,6 +1,7 @@
 #include "scene/transform.h"
 
 #include <cmath>
+#include <numbers>
 
 #include "support/gl_test.h"
 
@@ -32,7 +33,7 @@ Matrix translation(double x, double y, double z) {
 
 // Rotation by `degrees` about a unit axis, as glRotate defines it.
 Matrix rotation(double degrees, int axis) {
-    const double r = degrees * M_PI / 180.0, c = std::cos(r), s = std::sin(r);
+    const double r = degrees * std::numbers::pi / 180.0, c = std::cos(r), s = std::sin(r);
     Matrix m = identity();
     const int i = (axis + 1) % 3, j = (axis + 2) % 3;
     m[i * 4 + i] = c;

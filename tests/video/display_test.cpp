@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <memory>
+#include <numbers>
 
 #include "support/offscreen_context.h"
 
@@ -38,7 +39,7 @@ TEST(Display, EdgesAt1280x800) {
 TEST(Display, EdgesFollowTheFieldOfView) {
     DisplayOn on(640, 480);
     ASSERT_TRUE(on.context.valid());
-    const double tanHalf = std::tan(22.5 * M_PI / 180.0);
+    const double tanHalf = std::tan(22.5 * std::numbers::pi / 180.0);
     const double aspect = static_cast<double>(640.0f / 480.0f);
     for (double d : {-10.0, -70.0, -170.0, -240.0}) {
         EXPECT_NEAR(on.display->edgeX(d), d * aspect * tanHalf, 1e-6 * std::fabs(d));
@@ -70,7 +71,7 @@ TEST(Display, ProjectionIsFortyFiveDegreesFromNearPointOneToFar250) {
     ASSERT_TRUE(on.context.valid());
     GLdouble p[16];
     glGetDoublev(GL_PROJECTION_MATRIX, p);
-    const double f = 1.0 / std::tan(22.5 * M_PI / 180.0);
+    const double f = 1.0 / std::tan(22.5 * std::numbers::pi / 180.0);
     const double nearPlane = static_cast<double>(0.1f);
     const double farPlane = 250.0;
     EXPECT_NEAR(p[5], f, 1e-6);

@@ -1,6 +1,7 @@
 # The Windows build under Wine on a virtual X server (run by
 # scripts/test-windows inside tests/support/run-under-xvfb): the unit tests,
-# the run modes of the .scr, the render mode and the preview.
+# the run modes of the .scr, the render mode and the preview. The unit tests
+# come in two programs: those that need no GL, and those on Wine's OpenGL.
 #   AMBER_WIN32_BUILD  the Windows build folder (build-win32)
 #   WINEPREFIX         a 32-bit Wine prefix of its own
 set -u
@@ -21,8 +22,11 @@ set_registry() { wine reg add "$key" /v Path /t REG_SZ /d "$1" /f >/dev/null 2>&
 clear_registry() { wine reg delete "$key" /f >/dev/null 2>&1; true; }
 
 # --- unit tests ---------------------------------------------------------------
-wine "$tests_dir/unit_tests.exe" >"$work/unit.log" 2>&1 || { tail -n 40 "$work/unit.log"; fail "unit tests under Wine"; }
-pass "unit tests under Wine: $(grep -o '[0-9]* tests from [0-9]* test suites ran' "$work/unit.log")"
+for program in unit_tests gl_tests; do
+    wine "$tests_dir/$program.exe" >"$work/$program.log" 2>&1 ||
+        { grep -E -A8 'Failure|FAILED' "$work/$program.log" | head -n 60; fail "$program under Wine"; }
+    pass "$program under Wine: $(grep -o '[0-9]* tests from [0-9]* test suites ran' "$work/$program.log")"
+done
 
 # --- /s and /c ------------------------------------------------------------------
 launch="$drive_c/Launch Dir"

@@ -1,5 +1,7 @@
-// An offscreen GL context (OSMesa) for rendering the show without a window:
-// RGBA colour with a 24-bit depth buffer, made current on construction.
+// An offscreen GL context for rendering the show without a window: RGBA
+// colour with a 24-bit depth buffer, made current on construction. OSMesa
+// here; the Windows tests under Wine use a hidden window's back buffer
+// (tests/win32/offscreen_gl_wgl.cpp).
 #pragma once
 
 #include <cstdint>
@@ -25,7 +27,8 @@ public:
 
 private:
     void* context_ = nullptr;
+    void* window_ = nullptr;  // the drawable behind the context, where there is one
     int32_t width_;
     int32_t height_;
-    std::vector<uint8_t> buffer_;  // OSMesa's, bottom row first
+    mutable std::vector<uint8_t> buffer_;  // bottom row first: OSMesa's, or read back
 };
