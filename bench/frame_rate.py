@@ -1,0 +1,202 @@
+#!/usr/bin/env python3
+"""Whole-show frame-rate benchmark on the real program.
+
+Runs the screensaver (every overlay on, 1024x768) and the empty program with
+the same GL set-up (empty-show: clear and swap only) one after the other on a
+virtual X server of that size, notes the time of every buffer swap
+(frame_clock.so through LD_PRELOAD), and prints for each: the time from
+starting the process to its first frame, the frames of every second, and the
+steady mean after the small hearts have filled in and the emblem has joined.
+
+With --breakdown it also runs the show with one content element at a time
+replaced by an empty model (a copy of the packages), so each element's cost
+per frame is the difference of the mean frame times.
+
+    python3 bench/frame_rate.py [--build build] [--seconds 75] [--steady-from 65] [--breakdown]
+"""
+import argparse
+import os
+import shutil
+import signal
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+
+PACKAGES = ("main.pak", "clock.pak", "calendar.pak", "utils.pak")
+EMPTY_MODEL = b"\x00" + struct.pack("<i", 0)  # marker 0, no sub-meshes
+
+# Content elements and the entries that make them: (package, entry names or
+# None for every model entry of the package).
+ELEMENTS = {
+    "background": [("main.pak", ["fon"])],
+    "heart": [("main.pak", ["serdce"])],
+    "small hearts": [("main.pak", ["serdechko"])],
+    "emblem (Fire)": [("main.pak", ["nn"])],
+    "clock": [("clock.pak", None)],
+    "calendar (Plasma)": [("calendar.pak", None)],
+    "frame counter": [("utils.pak", None)],
+}
+
+
+def read_package(path):
+    data = open(path, "rb").read()
+    (count,) = struct.unpack_from("<i", data, 0)
+    at, entries = 4, []
+    for _ in range(max(count, 0)):
+        length = data[at]
+        name = data[at + 1:at + 1 + length].split(b"\0")[0].decode("latin-1")
+        at += 1 + length
+        (size,) = struct.unpack_from("<i", data, at)
+        entries.append((name, data[at + 4:at + 4 + size]))
+        at += 4 + size
+    return entries
+
+
+def write_package(path, entries):
+    out = [struct.pack("<i", len(entries))]
+    for name, body in entries:
+        raw = name.encode("latin-1")
+        out.append(bytes([len(raw)]) + raw + struct.pack("<i", len(body)) + body)
+    open(path, "wb").write(b"".join(out))
+
+
+def is_image(body):
+    return body[:8] == b"\x89PNG\r\n\x1a\n" or body[:2] == b"BM"
+
+
+def saver_without(saver, element, into):
+    """A copy of the saver folder with the element's models emptied."""
+    shutil.copytree(saver, into, symlinks=True)
+    for package, names in ELEMENTS[element]:
+        entries = read_package(os.path.join(saver, package))
+        emptied = [(n, EMPTY_MODEL if (names is None and not is_image(b)) or (names and n in names) else b)
+                   for n, b in entries]
+        write_package(os.path.join(into, package), emptied)
+    return into
+
+
+def settings_bytes():
+    """Frame counter, digital 12-hour clock (large), calendar; row 3: 1024x768."""
+    head = struct.pack("<iii", 1, 0, 0) + bytes([0]) + struct.pack("<ii", 0, 3)
+    return head + bytes([1, 1, 0, 0, 1, 1, 0])
+
+
+def start_xvfb():
+    read_fd, write_fd = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1024x768x24",
+                             "+extension", "GLX", "-nolisten", "tcp", "-noreset"],
+                            pass_fds=(write_fd,), stderr=open("/tmp/xvfb-bench.log", "w"))
+    os.close(write_fd)
+    number = os.read(read_fd, 16).decode().strip()
+    os.close(read_fd)
+    return xvfb, ":" + number
+
+
+def cpu_seconds(pid):
+    """User and system time of the process and all its threads so far."""
+    fields = open(f"/proc/{pid}/stat").read().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
+
+def run(program, env, seconds, steady_from, log):
+    """Runs the program; returns its start time, its swap times, and the CPU
+    time it used over the steady window with that window's bounds."""
+    env = dict(env, AMBER_FRAME_LOG=log)
+    started = time.monotonic_ns()
+    process = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=open(log + ".err", "w"))
+    window = None
+    try:
+        time.sleep(steady_from)
+        cpu0, t0 = cpu_seconds(process.pid), time.monotonic_ns()
+        time.sleep(seconds - steady_from)
+        window = (cpu_seconds(process.pid) - cpu0, t0, time.monotonic_ns())
+    except (FileNotFoundError, ProcessLookupError):
+        pass  # it ended early; the log says how
+    process.send_signal(signal.SIGTERM)
+    try:
+        process.wait(timeout=60)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
+    swaps = [int(line) for line in open(log)] if os.path.exists(log) else []
+    if len(swaps) < 2:
+        print(f"{program}: ended with {process.returncode}, {len(swaps)} frames noted: {open(log + '.err').read().strip()}", file=sys.stderr)
+    return started, swaps, window
+
+
+def summary(name, started, swaps, window):
+    nan = float("nan")
+    if len(swaps) < 2 or not window:
+        return {"name": name, "first_ms": nan, "per_second": [], "mean_fps": nan, "cpu_ms": nan}
+    first = swaps[0]
+    seconds = int((swaps[-1] - first) / 1e9)
+    per_second = [0] * (seconds + 1)
+    for t in swaps:
+        per_second[int((t - first) / 1e9)] += 1
+    cpu, t0, t1 = window
+    steady = [t for t in swaps if t0 <= t < t1]
+    mean = (len(steady) - 1) / ((steady[-1] - steady[0]) / 1e9) if len(steady) > 1 else nan
+    cpu_ms = 1000 * cpu / len(steady) if steady else nan
+    return {"name": name, "first_ms": (first - started) / 1e6, "per_second": per_second[:seconds],
+            "mean_fps": mean, "cpu_ms": cpu_ms}
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--build", default="build")
+    parser.add_argument("--seconds", type=float, default=75)
+    parser.add_argument("--steady-from", type=float, default=65)
+    parser.add_argument("--breakdown", action="store_true")
+    args = parser.parse_args()
+
+    build = os.path.abspath(args.build)
+    saver = os.path.join(build, "saver")
+    clock = os.path.join(build, "bench", "libframe_clock.so")
+    empty = os.path.join(build, "bench", "empty-show")
+    work = tempfile.mkdtemp(prefix="amber-frame-rate-")
+    xvfb, display = start_xvfb()
+    try:
+        config = os.path.join(work, "config")
+        os.makedirs(config)
+        open(os.path.join(config, "lumivera_Amber Bell_cfg"), "wb").write(settings_bytes())
+        env = dict(os.environ, DISPLAY=display, XDG_CONFIG_HOME=config, LD_PRELOAD=clock,
+                   AMBER_BELL_SYSCONFDIR=os.path.join(work, "etc"))
+        env.pop("XAUTHORITY", None)
+
+        subjects = [("empty program (same GL set-up)", empty, None), ("the show", os.path.join(saver, "amber-bell"), None)]
+        if args.breakdown:
+            for element in ELEMENTS:
+                folder = saver_without(saver, element, os.path.join(work, element.replace(" ", "-")))
+                subjects.append(("without " + element, os.path.join(folder, "amber-bell"), folder))
+
+        results = []
+        for index, (name, program, _) in enumerate(subjects):
+            log = os.path.join(work, f"swaps-{index}.txt")
+            started, swaps, window = run(program, env, args.seconds, args.steady_from, log)
+            results.append(summary(name, started, swaps, window))
+            r = results[-1]
+            print(f"{name}: first frame {r['first_ms']:.0f} ms, steady {r['mean_fps']:.1f} fps", file=sys.stderr)
+
+        print(f"{'':34} {'first frame':>12} {'steady fps':>11} {'ms/frame':>9} {'CPU ms/frame':>13}"
+              "   frames per second, each second")
+        for r in results:
+            frame_ms = 1000 / r["mean_fps"] if r["mean_fps"] > 0 else float("nan")
+            seconds = " ".join(str(n) for n in r["per_second"])
+            print(f"{r['name']:34} {r['first_ms']:9.0f} ms {r['mean_fps']:11.1f} {frame_ms:9.2f} {r['cpu_ms']:13.2f}"
+                  f"   {seconds}")
+        if args.breakdown:
+            # CPU time holds steadier than wall time on a shared machine.
+            print("\nCPU time per frame of each element (the show's, less the show's without it):")
+            print(f"  {'empty frame (clear and swap)':32} {results[0]['cpu_ms']:6.2f} ms")
+            for r in results[2:]:
+                print(f"  {r['name'][len('without '):]:32} {results[1]['cpu_ms'] - r['cpu_ms']:6.2f} ms")
+    finally:
+        xvfb.terminate()
+        xvfb.wait()
+        shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main()
