@@ -2,8 +2,8 @@
 """Whole-show frame-rate benchmark on the real program.
 
 Runs the screensaver (every overlay on, 1024x768) and the empty program with
-the same GL set-up (empty-show: clear and swap only) one after the other on a
-virtual X server of that size, notes the time of every buffer swap
+the same GL set-up (empty-show: clear and swap only) one after the other on
+the X display (bench/frame-rate runs it on a virtual one of that size), notes the time of every buffer swap
 (frame_clock.so through LD_PRELOAD), and prints for each: the time from
 starting the process to its first frame, the frames of every second, and the
 steady mean after the small hearts have filled in and the emblem has joined.
@@ -12,7 +12,7 @@ With --breakdown it also runs the show with one content element at a time
 replaced by an empty model (a copy of the packages), so each element's cost
 per frame is the difference of the mean frame times.
 
-    python3 bench/frame_rate.py [--build build] [--seconds 75] [--steady-from 65] [--breakdown]
+    bench/frame-rate [--build build] [--seconds 75] [--steady-from 65] [--breakdown]
 """
 import argparse
 import os
@@ -83,17 +83,6 @@ def settings_bytes():
     return head + bytes([1, 1, 0, 0, 1, 1, 0])
 
 
-def start_xvfb():
-    read_fd, write_fd = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1024x768x24",
-                             "+extension", "GLX", "-nolisten", "tcp", "-noreset"],
-                            pass_fds=(write_fd,), stderr=open("/tmp/xvfb-bench.log", "w"))
-    os.close(write_fd)
-    number = os.read(read_fd, 16).decode().strip()
-    os.close(read_fd)
-    return xvfb, ":" + number
-
-
 def cpu_seconds(pid):
     """User and system time of the process and all its threads so far."""
     fields = open(f"/proc/{pid}/stat").read().rsplit(")", 1)[1].split()
@@ -155,15 +144,15 @@ def main():
     saver = os.path.join(build, "saver")
     clock = os.path.join(build, "bench", "libframe_clock.so")
     empty = os.path.join(build, "bench", "empty-show")
+    if "DISPLAY" not in os.environ:
+        sys.exit("no X display: run it through bench/frame-rate, which starts a virtual one")
     work = tempfile.mkdtemp(prefix="amber-frame-rate-")
-    xvfb, display = start_xvfb()
     try:
         config = os.path.join(work, "config")
         os.makedirs(config)
         open(os.path.join(config, "lumivera_Amber Bell_cfg"), "wb").write(settings_bytes())
-        env = dict(os.environ, DISPLAY=display, XDG_CONFIG_HOME=config, LD_PRELOAD=clock,
+        env = dict(os.environ, XDG_CONFIG_HOME=config, LD_PRELOAD=clock,
                    AMBER_BELL_SYSCONFDIR=os.path.join(work, "etc"))
-        env.pop("XAUTHORITY", None)
 
         subjects = [("empty program (same GL set-up)", empty, None), ("the show", os.path.join(saver, "amber-bell"), None)]
         if args.breakdown:
@@ -193,8 +182,6 @@ def main():
             for r in results[2:]:
                 print(f"  {r['name'][len('without '):]:32} {results[1]['cpu_ms'] - r['cpu_ms']:6.2f} ms")
     finally:
-        xvfb.terminate()
-        xvfb.wait()
         shutil.rmtree(work, ignore_errors=True)
 
 
