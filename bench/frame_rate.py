@@ -138,6 +138,9 @@ def main():
     parser.add_argument("--seconds", type=float, default=75)
     parser.add_argument("--steady-from", type=float, default=65)
     parser.add_argument("--breakdown", action="store_true")
+    parser.add_argument("--saver", action="append", default=[],
+                        help="also run the show of this folder (e.g. other artwork); may repeat")
+    parser.add_argument("--no-empty", action="store_true", help="leave out the empty program")
     args = parser.parse_args()
 
     build = os.path.abspath(args.build)
@@ -154,7 +157,10 @@ def main():
         env = dict(os.environ, XDG_CONFIG_HOME=config, LD_PRELOAD=clock,
                    AMBER_BELL_SYSCONFDIR=os.path.join(work, "etc"))
 
-        subjects = [("empty program (same GL set-up)", empty, None), ("the show", os.path.join(saver, "amber-bell"), None)]
+        subjects = [("empty program (same GL set-up)", empty, None)] if not args.no_empty else []
+        subjects.append(("the show", os.path.join(saver, "amber-bell"), None))
+        for other in args.saver:
+            subjects.append((os.path.basename(os.path.normpath(other)), os.path.join(os.path.abspath(other), "amber-bell"), other))
         if args.breakdown:
             for element in ELEMENTS:
                 folder = saver_without(saver, element, os.path.join(work, element.replace(" ", "-")))
@@ -178,9 +184,12 @@ def main():
         if args.breakdown:
             # CPU time holds steadier than wall time on a shared machine.
             print("\nCPU time per frame of each element (the show's, less the show's without it):")
-            print(f"  {'empty frame (clear and swap)':32} {results[0]['cpu_ms']:6.2f} ms")
-            for r in results[2:]:
-                print(f"  {r['name'][len('without '):]:32} {results[1]['cpu_ms'] - r['cpu_ms']:6.2f} ms")
+            show = next(r for r in results if r["name"] == "the show")
+            for r in results:
+                if r["name"].startswith("empty"):
+                    print(f"  {'empty frame (clear and swap)':32} {r['cpu_ms']:6.2f} ms")
+                elif r["name"].startswith("without "):
+                    print(f"  {r['name'][len('without '):]:32} {show['cpu_ms'] - r['cpu_ms']:6.2f} ms")
     finally:
         shutil.rmtree(work, ignore_errors=True)
 

@@ -128,7 +128,9 @@ TEST(RealPackages, HeartIsAClosedRoundSurfaceStandingOnZ) {
     ASSERT_EQ(meshes.size(), 1u);
     const Mesh& heart = meshes[0];
     const size_t triangles = heart.corners() / 3;
-    EXPECT_GT(triangles, 8000u) << "round at 1600 x 1200";
+    // Round on a large screen, yet light for a software rasteriser.
+    EXPECT_GT(triangles, 4000u);
+    EXPECT_LT(triangles, 8000u);
     EXPECT_EQ(heart.material.transparent, 0);
     EXPECT_GT(heart.material.specular[0], 0.5f) << "glossy";
     EXPECT_GT(heart.material.shininess, 20.0f);

@@ -1,6 +1,8 @@
 #include "heart_surface.h"
 
+#include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 namespace {
@@ -56,59 +58,84 @@ void heartGradient(double x, double y, double z, double roundness, double& gx, d
     gz = 2 * z - c;
 }
 
+namespace {
+
+double ringAngle(const HeartSurfaceShape& shape, int j) {
+    return std::numbers::pi * j / shape.rings;
+}
+
+// Segments of ring j: in proportion to its circumference, the poles having as
+// many as their neighbours (one point, repeated with its own s).
+int ringSegments(const HeartSurfaceShape& shape, int j) {
+    const int k = j == 0 ? 1 : j == shape.rings ? shape.rings - 1 : j;
+    const int count = static_cast<int>(std::lround(shape.segments * std::sin(ringAngle(shape, k))));
+    return std::clamp(count, shape.fewestSegments, shape.segments);
+}
+
+Vertex surfaceVertex(const HeartSurfaceShape& shape, int j, int i, int count) {
+    const double theta = ringAngle(shape, j);
+    const double phi = 2 * std::numbers::pi * (i % count) / count;
+    // The poles are exact, so every triangle meeting there shares the very
+    // same point (sin(pi) is not quite 0).
+    const bool pole = j == 0 || j == shape.rings;
+    const double ring = pole ? 0.0 : std::sin(theta);
+    const double d[3] = {ring * std::cos(phi), ring * std::sin(phi),
+                         j == 0 ? 1.0 : pole ? -1.0 : std::cos(theta)};
+    const double r = surfaceRadius(d, shape.roundness);
+    const double x = r * d[0], y = r * d[1], z = r * d[2];
+    double g[3];
+    heartGradient(x, y, z, shape.roundness, g[0], g[1], g[2]);
+    double length = std::sqrt(g[0] * g[0] + g[1] * g[1] + g[2] * g[2]);
+    if (length < 1e-12) {  // only without rounding, at the dip or the tip
+        g[0] = d[0], g[1] = d[1], g[2] = d[2];
+        length = 1;
+    }
+    Vertex v;
+    v.p[0] = x * shape.size;
+    v.p[1] = y * shape.size;
+    v.p[2] = z * shape.size + shape.zOffset;
+    for (int k = 0; k < 3; ++k) v.n[k] = g[k] / length;
+    v.st[0] = static_cast<double>(i) / count;
+    v.st[1] = static_cast<double>(j) / shape.rings;
+    return v;
+}
+
+}  // namespace
+
 SubMeshRecord heartSurface(const std::string& textureName, const MaterialBlock& material,
                            const HeartSurfaceShape& shape) {
-    const int rings = shape.rings, segments = shape.segments;
-    std::vector<Vertex> grid(static_cast<size_t>(rings + 1) * (segments + 1));
-    for (int j = 0; j <= rings; ++j) {
-        const double theta = M_PI * j / rings;
-        for (int i = 0; i <= segments; ++i) {
-            const double phi = 2 * M_PI * (i % segments) / segments;
-            // The poles are exact, so every triangle meeting there shares the
-            // very same point (sin(pi) is not quite 0).
-            const double ring = j == 0 || j == rings ? 0.0 : std::sin(theta);
-            const double d[3] = {ring * std::cos(phi), ring * std::sin(phi),
-                                 j == 0 ? 1.0 : j == rings ? -1.0 : std::cos(theta)};
-            const double r = surfaceRadius(d, shape.roundness);
-            Vertex& v = grid[static_cast<size_t>(j) * (segments + 1) + i];
-            const double x = r * d[0], y = r * d[1], z = r * d[2];
-            double g[3];
-            heartGradient(x, y, z, shape.roundness, g[0], g[1], g[2]);
-            double length = std::sqrt(g[0] * g[0] + g[1] * g[1] + g[2] * g[2]);
-            if (length < 1e-12) {  // only without rounding, at the dip or the tip
-                g[0] = d[0], g[1] = d[1], g[2] = d[2];
-                length = 1;
-            }
-            v.p[0] = x * shape.size;
-            v.p[1] = y * shape.size;
-            v.p[2] = z * shape.size + shape.zOffset;
-            for (int k = 0; k < 3; ++k) v.n[k] = g[k] / length;
-            v.st[0] = static_cast<double>(i) / segments;
-            v.st[1] = static_cast<double>(j) / rings;
-        }
+    std::vector<std::vector<Vertex>> rings(static_cast<size_t>(shape.rings) + 1);
+    for (int j = 0; j <= shape.rings; ++j) {
+        const int count = ringSegments(shape, j);
+        for (int i = 0; i <= count; ++i) rings[j].push_back(surfaceVertex(shape, j, i, count));
     }
 
     SubMeshRecord record;
     record.textureName = textureName;
     record.material = material;
-    auto emit = [&](const Vertex& v) {
-        record.positions.insert(record.positions.end(), {v.p[0], v.p[1], v.p[2]});
-        record.normals.insert(record.normals.end(), {v.n[0], v.n[1], v.n[2]});
-        record.texCoords.insert(record.texCoords.end(), {v.st[0], v.st[1]});
+    auto emit = [&](const Vertex& a, const Vertex& b, const Vertex& c) {
+        for (const Vertex* v : {&a, &b, &c}) {
+            record.positions.insert(record.positions.end(), {v->p[0], v->p[1], v->p[2]});
+            record.normals.insert(record.normals.end(), {v->n[0], v->n[1], v->n[2]});
+            record.texCoords.insert(record.texCoords.end(), {v->st[0], v->st[1]});
+        }
     };
-    auto at = [&](int j, int i) -> const Vertex& {
-        return grid[static_cast<size_t>(j) * (segments + 1) + i];
-    };
-    // Counter-clockwise seen from outside; the pole rows need one triangle per quad.
-    for (int j = 0; j < rings; ++j) {
-        for (int i = 0; i < segments; ++i) {
-            const Vertex &tl = at(j, i), &bl = at(j + 1, i), &br = at(j + 1, i + 1),
-                         &tr = at(j, i + 1);
-            if (j != rings - 1) {
-                emit(tl), emit(bl), emit(br);
-            }
-            if (j != 0) {
-                emit(tl), emit(br), emit(tr);
+    // Zips each ring to the next, always stepping along the ring whose next
+    // vertex comes first around Z; counter-clockwise seen from outside. A step
+    // along a pole would only make a sliver of one point, so it gives none.
+    for (int j = 0; j < shape.rings; ++j) {
+        const std::vector<Vertex>& top = rings[j];
+        const std::vector<Vertex>& bottom = rings[j + 1];
+        const size_t a = top.size() - 1, b = bottom.size() - 1;
+        size_t i = 0, k = 0;
+        while (i < a || k < b) {
+            const bool stepBottom = i == a || (k < b && (k + 1) * a < (i + 1) * b);
+            if (stepBottom) {
+                if (j + 1 != shape.rings) emit(top[i], bottom[k], bottom[k + 1]);
+                ++k;
+            } else {
+                if (j != 0) emit(top[i], bottom[k], top[i + 1]);
+                ++i;
             }
         }
     }

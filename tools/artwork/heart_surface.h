@@ -14,6 +14,13 @@
 // along its ray by bisection. Normals are the normalised gradient of F, so
 // the shading is smooth and exact. Texture coordinates: s around (0 at +X, 1
 // after a full turn), t from 0 at the dip to 1 at the tip.
+//
+// Triangles cost a software rasteriser far more than their pixels, so the
+// mesh spends them where the eye sees them: every ring has segments in
+// proportion to its circumference (the rings near the dip and the tip need
+// few). 48 rings and 96 segments keep the silhouette round and the specular
+// highlight's shape with 5,900 triangles, where an even 72 x 112 grid took
+// 15,900 for a picture the eye cannot tell apart.
 #pragma once
 
 #include <string>
@@ -21,14 +28,15 @@
 #include "mesh/model_writer.h"
 
 struct HeartSurfaceShape {
-    int rings = 72;          // from the dip to the tip
-    int segments = 112;      // around Z
+    int rings = 48;          // from the dip to the tip
+    int segments = 96;       // around Z, on the widest ring
+    int fewestSegments = 12; // on the rings next to the dip and the tip
     double size = 17;        // model units per unit of F's coordinates
     double zOffset = 0;      // added to every z after scaling
     double roundness = 3e-4; // softens the dip and the tip
 };
 
-// The heart as one sub-mesh record (2 x segments x (rings - 1) triangles).
+// The heart as one sub-mesh record.
 SubMeshRecord heartSurface(const std::string& textureName, const MaterialBlock& material,
                            const HeartSurfaceShape& shape);
 
