@@ -5,30 +5,17 @@
 // An overlay's place is found by rendering the same show (same seed, same
 // local time, same ticks) once with only that overlay and once with none,
 // and taking the bounding box of the pixels that differ.
-#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
-#include <ctime>
 #include <string>
 #include <vector>
 
-#include "app/headless_driver.h"
-#include "package/texture_cache.h"
-#include "real_packages.h"
-#include "scene/local_time.h"
-#include "settings/settings.h"
-#include "support/offscreen_context.h"
+#include "show_render.h"
 
 namespace {
-
-struct Frame {
-    int32_t width = 0, height = 0;
-    std::vector<uint8_t> rgba;  // top row first
-    const uint8_t* at(int32_t x, int32_t y) const { return &rgba[(static_cast<size_t>(y) * width + x) * 4]; }
-};
 
 Settings overlays(bool calendar, bool clock, bool fps) {
     Settings s;
@@ -36,33 +23,6 @@ Settings overlays(bool calendar, bool clock, bool fps) {
     s.showClock = clock;
     s.showFrameCounter = fps;
     return s;
-}
-
-// Renders frames `stepMs` apart up to `atMs` and returns the last one.
-Frame render(const Settings& settings, int32_t width, int32_t height, uint32_t atMs,
-             uint32_t stepMs) {
-    OffscreenContext context(width, height);
-    EXPECT_TRUE(context.valid());
-    Frame frame{width, height, {}};
-    if (!context.valid()) return frame;
-    textureCache.setBasePath(saverDir());
-    std::tm now{};
-    now.tm_year = 2026 - 1900, now.tm_mon = 1, now.tm_mday = 14;
-    now.tm_hour = 22, now.tm_min = 48, now.tm_sec = 37;
-    setFixedLocalTime(&now);
-    std::srand(20260214);
-    {
-        HeadlessDriver driver(settings, width, height);
-        for (uint32_t t = stepMs; t <= atMs; t += stepMs) driver.frameAt(t);
-        frame.rgba.resize(static_cast<size_t>(width) * height * 4);
-        for (int32_t y = 0; y < height; ++y) {
-            const uint8_t* row = context.pixel(0, height - 1 - y);
-            std::copy(row, row + width * 4, &frame.rgba[static_cast<size_t>(y) * width * 4]);
-        }
-    }
-    setFixedLocalTime(nullptr);
-    textureCache.setBasePath("0");
-    return frame;
 }
 
 struct Box {
@@ -105,7 +65,7 @@ TEST(ShowFrames, BackgroundCoversEveryPixelAtEveryResolution) {
     }
     sizes.push_back({2560, 1080});  // 21:9
     for (const auto& [width, height] : sizes) {
-        const Frame frame = render(overlays(false, false, false), width, height, 16, 16);
+        const Frame frame = renderShow(overlays(false, false, false), width, height, 16, 16);
         ASSERT_FALSE(frame.rgba.empty());
         // The clear colour is transparent black; anything drawn leaves alpha.
         int32_t uncovered = 0;
@@ -129,13 +89,13 @@ TEST(ShowFrames, ClocksSitInTheBottomRightCornerInEveryForm) {
                           {"digital 24h near", false, true, true},  {"digital 24h far", false, true, false},
                           {"analog near", true, false, true},       {"analog far", true, false, false}};
     for (const Aspect& a : aspects) {
-        const Frame none = render(overlays(false, false, false), a.width, a.height, 32, 16);
+        const Frame none = renderShow(overlays(false, false, false), a.width, a.height, 32, 16);
         for (const Form& form : forms) {
             Settings s = overlays(false, true, false);
             s.analogClock = form.analog;
             s.clock24Hour = form.twentyFour;
             s.largeClock = form.near;
-            const Frame clock = render(s, a.width, a.height, 32, 16);
+            const Frame clock = renderShow(s, a.width, a.height, 32, 16);
             const Box box = differences(none, clock);
             const std::string what = std::string(form.name) + " at " + std::to_string(a.width) +
                                      " x " + std::to_string(a.height);
@@ -148,11 +108,11 @@ TEST(ShowFrames, ClocksSitInTheBottomRightCornerInEveryForm) {
 
 TEST(ShowFrames, CalendarSitsInTheTopRightCornerInBothLayouts) {
     for (const Aspect& a : aspects) {
-        const Frame none = render(overlays(false, false, false), a.width, a.height, 32, 16);
+        const Frame none = renderShow(overlays(false, false, false), a.width, a.height, 32, 16);
         for (bool russian : {false, true}) {
             Settings s = overlays(true, false, false);
             s.russianCalendar = russian;
-            const Frame calendar = render(s, a.width, a.height, 32, 16);
+            const Frame calendar = renderShow(s, a.width, a.height, 32, 16);
             const Box box = differences(none, calendar);
             const std::string what = std::string(russian ? "Russian" : "default") + " calendar at " +
                                      std::to_string(a.width) + " x " + std::to_string(a.height);
@@ -165,8 +125,8 @@ TEST(ShowFrames, CalendarSitsInTheTopRightCornerInBothLayouts) {
 
 TEST(ShowFrames, FrameCounterSitsInTheTopLeftCorner) {
     for (const Aspect& a : aspects) {
-        const Frame none = render(overlays(false, false, false), a.width, a.height, 32, 16);
-        const Frame counter = render(overlays(false, false, true), a.width, a.height, 32, 16);
+        const Frame none = renderShow(overlays(false, false, false), a.width, a.height, 32, 16);
+        const Frame counter = renderShow(overlays(false, false, true), a.width, a.height, 32, 16);
         const Box box = differences(none, counter);
         const std::string what = "frame counter at " + std::to_string(a.width) + " x " +
                                  std::to_string(a.height);
@@ -178,11 +138,11 @@ TEST(ShowFrames, FrameCounterSitsInTheTopLeftCorner) {
 
 TEST(ShowFrames, ThreeDigitFrameRateStaysOnTheCountersBacking) {
     // 8 ms frames: 626 frames by 5008 ms, shown as 125 from the second display on.
-    const Frame none = render(overlays(false, false, false), 320, 240, 5008, 8);
-    const Frame counter = render(overlays(false, false, true), 320, 240, 5008, 8);
-    const Frame early = render(overlays(false, false, true), 320, 240, 32, 16);
+    const Frame none = renderShow(overlays(false, false, false), 320, 240, 5008, 8);
+    const Frame counter = renderShow(overlays(false, false, true), 320, 240, 5008, 8);
+    const Frame early = renderShow(overlays(false, false, true), 320, 240, 32, 16);
     const Box three = differences(none, counter);
-    const Box one = differences(render(overlays(false, false, false), 320, 240, 32, 16), early);
+    const Box one = differences(renderShow(overlays(false, false, false), 320, 240, 32, 16), early);
     expectNotCutOff(three, counter, "three digits");
     EXPECT_EQ(three.left, one.left) << "the backing, not the digits, is the left end";
     EXPECT_EQ(three.right, one.right);
@@ -203,8 +163,8 @@ TEST(ShowFrames, EmblemJoinsAfterAMinuteAndLeavesTheHeartVisible) {
         return static_cast<double>(fire) / total;
     };
     const Settings plain = overlays(false, false, false);
-    const Frame before = render(plain, 160, 120, 59500, 250);
-    const Frame after = render(plain, 160, 120, 80000, 250);
+    const Frame before = renderShow(plain, 160, 120, 59500, 250);
+    const Frame after = renderShow(plain, 160, 120, 80000, 250);
     EXPECT_LT(fireShare(before), 0.002);
     EXPECT_GT(fireShare(after), 0.01) << "the ring of fire shows";
     EXPECT_LT(fireShare(after), 0.3) << "mostly transparent";

@@ -202,6 +202,13 @@ Canvas smallHeartImage() {
 
 }  // namespace
 
+HeartSurfaceShape showHeartShape() {
+    HeartSurfaceShape shape;
+    shape.size = 16;
+    shape.zOffset = 2;
+    return shape;
+}
+
 ArtworkPackage makeMainPackage(const Typeface&, const std::string& imageDump) {
     ArtworkPackage package("main.pak", imageDump);
 
@@ -209,10 +216,7 @@ ArtworkPackage makeMainPackage(const Typeface&, const std::string& imageDump) {
     package.addModel("fon", {backgroundRecord("fon_tex")});
 
     package.addImage("serdce_tex", heartSkin());
-    HeartSurfaceShape shape;
-    shape.size = 16;
-    shape.zOffset = 2;
-    package.addModel("serdce", {heartSurface("serdce_tex", heartMaterial(), shape)});
+    package.addModel("serdce", {heartSurface("serdce_tex", heartMaterial(), showHeartShape())});
 
     const Canvas small = smallHeartImage();
     package.addImage("serdechko_tex", small);

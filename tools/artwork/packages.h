@@ -7,6 +7,10 @@
 #include "artwork_package.h"
 #include "artwork_style.h"
 
+#include "heart_surface.h"
+
+// The shape of "serdce" (its size and height in the scene).
+HeartSurfaceShape showHeartShape();
 // "fon", "serdce", "serdechko", "nn".
 ArtworkPackage makeMainPackage(const Typeface& type, const std::string& imageDump);
 // "ciferblat", "sec", "min", "chas", "podlozka", "podlozka_am", "0".."9",
