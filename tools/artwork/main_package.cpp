@@ -209,6 +209,21 @@ HeartSurfaceShape showHeartShape() {
     return shape;
 }
 
+FlameRingShape showEmblemShape() {
+    FlameRingShape ring;
+    ring.cx = 0;
+    ring.cy = 0;
+    ring.scale = 2.9;
+    ring.thickness = 20;
+    ring.tInner = 0.8;
+    ring.tOuter = 0.08;
+    // Each segment is a long, thin quad across the ring: thin triangles cost
+    // a software rasteriser far more than their pixels, and 120 segments
+    // follow the outline as closely as the eye can see.
+    ring.segments = 120;
+    return ring;
+}
+
 ArtworkPackage makeMainPackage(const Typeface&, const std::string& imageDump) {
     ArtworkPackage package("main.pak", imageDump);
 
@@ -222,13 +237,6 @@ ArtworkPackage makeMainPackage(const Typeface&, const std::string& imageDump) {
     package.addImage("serdechko_tex", small);
     package.addModel("serdechko", {spriteRecord("serdechko_tex", small.grid, smallHeartMaterial())});
 
-    FlameRingShape ring;
-    ring.cx = 0;
-    ring.cy = 0;
-    ring.scale = 2.9;
-    ring.thickness = 20;
-    ring.tInner = 0.8;
-    ring.tOuter = 0.08;
-    package.addModel("nn", {flameRing("n#Fire512x128", plainMaterial(true), ring)});
+    package.addModel("nn", {flameRing("n#Fire512x128", plainMaterial(true), showEmblemShape())});
     return package;
 }

@@ -7,10 +7,12 @@
 #include "artwork_package.h"
 #include "artwork_style.h"
 
+#include "flame_ring.h"
 #include "heart_surface.h"
 
-// The shape of "serdce" (its size and height in the scene).
+// The shapes of "serdce" (its size and height in the scene) and of "nn".
 HeartSurfaceShape showHeartShape();
+FlameRingShape showEmblemShape();
 // "fon", "serdce", "serdechko", "nn".
 ArtworkPackage makeMainPackage(const Typeface& type, const std::string& imageDump);
 // "ciferblat", "sec", "min", "chas", "podlozka", "podlozka_am", "0".."9",
