@@ -13,11 +13,13 @@ replaced by an empty model (a copy of the packages), so each element's cost
 per frame is the difference of the mean frame times.
 
     bench/frame-rate [--build build] [--seconds 75] [--steady-from 65] [--breakdown]
+                     [--saver DIR]... [--no-empty] [--repeat N]
 """
 import argparse
 import os
 import shutil
 import signal
+import statistics
 import struct
 import subprocess
 import sys
@@ -132,6 +134,20 @@ def summary(name, started, swaps, window):
             "mean_fps": mean, "cpu_ms": cpu_ms}
 
 
+def median_of(name, rounds):
+    def median(key):
+        values = [r[key] for r in rounds if r[key] == r[key]]  # NaN != NaN
+        return statistics.median(values) if values else float("nan")
+    return {"name": name, "first_ms": median("first_ms"), "per_second": [],
+            "mean_fps": median("mean_fps"), "cpu_ms": median("cpu_ms")}
+
+
+def print_row(r, seconds):
+    frame_ms = 1000 / r["mean_fps"] if r["mean_fps"] > 0 else float("nan")
+    print(f"{r['name']:34} {r['first_ms']:9.0f} ms {r['mean_fps']:11.1f} {frame_ms:9.2f} {r['cpu_ms']:13.2f}"
+          f"   {seconds}")
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--build", default="build")
@@ -141,6 +157,8 @@ def main():
     parser.add_argument("--saver", action="append", default=[],
                         help="also run the show of this folder (e.g. other artwork); may repeat")
     parser.add_argument("--no-empty", action="store_true", help="leave out the empty program")
+    parser.add_argument("--repeat", type=int, default=1,
+                        help="run every subject this many times, in turn, and compare medians")
     args = parser.parse_args()
 
     build = os.path.abspath(args.build)
@@ -166,21 +184,26 @@ def main():
                 folder = saver_without(saver, element, os.path.join(work, element.replace(" ", "-")))
                 subjects.append(("without " + element, os.path.join(folder, "amber-bell"), folder))
 
-        results = []
-        for index, (name, program, _) in enumerate(subjects):
-            log = os.path.join(work, f"swaps-{index}.txt")
-            started, swaps, window = run(program, env, args.seconds, args.steady_from, log)
-            results.append(summary(name, started, swaps, window))
-            r = results[-1]
-            print(f"{name}: first frame {r['first_ms']:.0f} ms, steady {r['mean_fps']:.1f} fps", file=sys.stderr)
+        runs = []
+        for round_ in range(max(args.repeat, 1)):
+            for index, (name, program, _) in enumerate(subjects):
+                log = os.path.join(work, f"swaps-{round_}-{index}.txt")
+                started, swaps, window = run(program, env, args.seconds, args.steady_from, log)
+                runs.append(summary(name, started, swaps, window))
+                r = runs[-1]
+                print(f"{name}: first frame {r['first_ms']:.0f} ms, steady {r['mean_fps']:.1f} fps", file=sys.stderr)
 
         print(f"{'':34} {'first frame':>12} {'steady fps':>11} {'ms/frame':>9} {'CPU ms/frame':>13}"
               "   frames per second, each second")
-        for r in results:
-            frame_ms = 1000 / r["mean_fps"] if r["mean_fps"] > 0 else float("nan")
-            seconds = " ".join(str(n) for n in r["per_second"])
-            print(f"{r['name']:34} {r['first_ms']:9.0f} ms {r['mean_fps']:11.1f} {frame_ms:9.2f} {r['cpu_ms']:13.2f}"
-                  f"   {seconds}")
+        for r in runs:
+            print_row(r, " ".join(str(n) for n in r["per_second"]))
+        # The machine may be shared: subjects run in turn, and the median of
+        # their rounds is what the comparison uses.
+        results = [median_of(name, [r for r in runs if r["name"] == name]) for name, _, _ in subjects]
+        if args.repeat > 1:
+            print(f"\nmedians of {args.repeat} rounds:")
+            for r in results:
+                print_row(r, "")
         if args.breakdown:
             # CPU time holds steadier than wall time on a shared machine.
             print("\nCPU time per frame of each element (the show's, less the show's without it):")
