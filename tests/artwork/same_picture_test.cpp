@@ -73,7 +73,7 @@ double psnr(const Frame& a, const Frame& b, const Window& w) {
 
 TEST(SamePicture, LightArtworkMatchesTheHighDetailHeart) {
     TempDir dense;
-    writeHighDetailPackages(dense);
+    ASSERT_NO_FATAL_FAILURE(writeHighDetailPackages(dense));
     Settings all;
     all.showCalendar = all.showClock = all.showFrameCounter = true;
     constexpr int32_t width = 1024, height = 768;
