@@ -3,11 +3,11 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <random>
 
 #include "package/byte_cursor.h"
+#include "platform/files.h"
 
 namespace {
 
@@ -104,13 +104,13 @@ bool saveSettingsFile(const std::string& path, const SettingsFile& file, std::st
     }
     const std::vector<uint8_t> bytes = encodeSettingsFile(file);
 
-    // A fresh name beside the target; "x" refuses to open a file that exists.
+    // A fresh name beside the target; a file of that name is never reused.
     std::random_device entropy;
     std::string temporary;
     std::FILE* out = nullptr;
     for (int attempt = 0; attempt < 16 && !out; ++attempt) {
         temporary = path + ".new-" + std::to_string(entropy() % 1000000000u);
-        out = std::fopen(temporary.c_str(), "wbx");
+        out = platform::createNewFile(temporary);
         if (!out && errno != EEXIST) break;
     }
     if (!out) {
@@ -118,7 +118,7 @@ bool saveSettingsFile(const std::string& path, const SettingsFile& file, std::st
         return false;
     }
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size() &&
-                         std::fflush(out) == 0;
+                         platform::flushToDisk(out);
     const std::string writeError = written ? std::string() : describeErrno();
     const bool closed = std::fclose(out) == 0;
     if (!written || !closed) {
@@ -127,10 +127,9 @@ bool saveSettingsFile(const std::string& path, const SettingsFile& file, std::st
         std::remove(temporary.c_str());
         return false;
     }
-    std::error_code renameError;
-    std::filesystem::rename(temporary, path, renameError);
-    if (renameError) {
-        error = path + ": cannot replace the settings file: " + renameError.message();
+    std::string replaceError;
+    if (!platform::replaceFile(temporary, path, replaceError)) {
+        error = path + ": cannot replace the settings file: " + replaceError;
         std::remove(temporary.c_str());
         return false;
     }

@@ -3,6 +3,8 @@
 // subcommands serve scripts. It writes the settings file the screensaver reads.
 #include <CLI/CLI.hpp>
 
+#include <cctype>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -26,7 +28,8 @@ std::string optionsHelp() {
     for (int32_t row = 0; row < resolutionRowCount; ++row) {
         text += (row % 5 == 0 ? "\n  " : ", ") + std::to_string(row) + ": " + resolutionRowText(row);
     }
-    text += "\nThe settings file: $XDG_CONFIG_HOME (else ~/.config)/lumivera_Amber Bell_cfg";
+    text += "\nThe settings file lies in the application-data folder shared by all users "
+            "(on Linux $XDG_CONFIG_HOME, else ~/.config); config path prints it.";
     return text;
 }
 
@@ -42,9 +45,45 @@ bool save(const std::string& path, const SettingsFile& file, std::string& error)
     return false;
 }
 
+// A screensaver's configure switch as Windows gives it: "/c", "/c:HWND" or
+// "/c HWND", HWND the number of the window asking for the dialog (0 when
+// absent). The screensaver starts this program with no words; the switch is
+// taken for those who start it the way Windows starts screensavers.
+bool configureSwitch(int argc, char** argv, uint64_t& owner) {
+    if (argc < 2) return false;
+    const std::string word = argv[1];
+    const bool isSwitch = word.size() >= 2 && (word[0] == '/' || word[0] == '-') &&
+                          std::tolower(static_cast<unsigned char>(word[1])) == 'c' &&
+                          (word.size() == 2 || word[2] == ':');
+    if (!isSwitch) return false;
+    const char* number = word.size() > 3 ? argv[1] + 3 : argc > 2 ? argv[2] : "0";
+    owner = std::strtoull(number, nullptr, 10);
+    return true;
+}
+
+// Opens the dialog on the settings in `path` and saves them on OK.
+int runDialog(const std::string& path, uint64_t owner) {
+    SettingsFile file = loadSettingsFile(path);
+    if (!openDialogDisplay()) {
+        std::cout << formatSettings(file.options);
+        std::cerr << "config: no display for the settings dialog; these are the settings in effect.\n"
+                     "Change them with: config set NAME=VALUE ... (config --help lists the options)\n";
+        return 0;
+    }
+    if (!runSettingsDialog(file.options, owner)) return 0;
+    std::string error;
+    if (save(path, file, error)) return 0;
+    showDialogError("The settings could not be saved.\n\n" + error);
+    return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    uint64_t owner = 0;
+    if (configureSwitch(argc, argv, owner) || argc < 2) return runDialog(settingsFilePath(), owner);
+    attachToConsole();
+
     CLI::App app{"Amber Bell settings. Without a command: the settings dialog."};
     app.require_subcommand(0, 1);
     CLI::App* show = app.add_subcommand("show", "Print every option as name=value");
@@ -59,7 +98,8 @@ int main(int argc, char** argv) {
     const std::string path = settingsFilePath();
     if (*where) {
         if (path.empty()) {
-            std::cerr << "config: neither $XDG_CONFIG_HOME nor $HOME is set\n";
+            std::cerr << "config: the application-data folder cannot be found (on Linux: neither "
+                         "$XDG_CONFIG_HOME nor $HOME is set)\n";
             return 1;
         }
         std::cout << path << '\n';
@@ -83,15 +123,5 @@ int main(int argc, char** argv) {
         file.options.resetToDefaults();
         return save(path, file, error) ? 0 : 1;
     }
-
-    if (!openDialogDisplay()) {
-        std::cout << formatSettings(file.options);
-        std::cerr << "config: no display for the settings dialog; these are the settings in effect.\n"
-                     "Change them with: config set NAME=VALUE ... (config --help lists the options)\n";
-        return 0;
-    }
-    if (!runSettingsDialog(file.options)) return 0;
-    if (save(path, file, error)) return 0;
-    showDialogError("The settings could not be saved.\n\n" + error);
-    return 1;
+    return runDialog(path, 0);
 }

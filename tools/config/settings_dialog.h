@@ -1,5 +1,7 @@
-// The settings dialog of the configuration program (GTK 3): every option of
-// the record, opened on the values given, with OK and Cancel.
+// The settings dialog of the configuration program: every option of the
+// record, opened on the values given, with OK and Cancel. One source per
+// platform, picked by the build: GTK 3 on Linux (settings_dialog_gtk.cpp),
+// a Win32 dialog resource on Windows (settings_dialog_win32.cpp/.rc).
 //
 // For keyboard use (and tests driving it with xdotool) every control has an
 // Alt mnemonic and the window the fixed title "Amber Bell Settings":
@@ -8,12 +10,19 @@
 //   a  Analog    d  Digital      x  Exit when the mouse moves
 //   2  24-hour time              r  Resolution (Up/Down choose a row)
 //   g  Large     s  Small        o  OK        c  Cancel (also Escape)
-// Each control is also named after its option (gtk_widget_set_name).
+// Each GTK control is also named after its option (gtk_widget_set_name).
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "settings/settings.h"
+
+// Lets the commands' output reach the console the program was started from.
+// The Windows program is built for the window subsystem (no console of its
+// own flashes up under the Screen Saver dialog), so it borrows its parent's
+// console when its output goes nowhere else. Nothing to do on Linux.
+void attachToConsole();
 
 // Opens the connection to the display for the dialog. False when there is no
 // display to show it on.
@@ -22,7 +31,14 @@ bool openDialogDisplay();
 // Shows the dialog on `settings`. True when the user chose OK; `settings` then
 // holds the choices (flags stored as 0 or 1). False on Cancel or close, with
 // `settings` unchanged. Needs openDialogDisplay() first.
-bool runSettingsDialog(Settings& settings);
+//
+// `owner` is the number of the window that asked for the dialog ("/c:HWND"),
+// 0 when none was given. On Windows the dialog is owned by that window, or
+// else by the window in the foreground when it started (the Screen Saver
+// dialog whose Settings button started the screensaver's /c mode); a number
+// that is no window is ignored. GTK has no use for it.
+bool runSettingsDialog(Settings& settings, uint64_t owner);
 
-// Tells the user, in a message box over nothing, that `message` went wrong.
+// Tells the user, in a message box over the dialog's owner, that `message`
+// went wrong.
 void showDialogError(const std::string& message);

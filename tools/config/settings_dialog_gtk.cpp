@@ -90,11 +90,13 @@ GtkWidget* resolutionChooser(int32_t current) {
 
 }  // namespace
 
+void attachToConsole() {}
+
 bool openDialogDisplay() {
     return gtk_init_check(nullptr, nullptr);
 }
 
-bool runSettingsDialog(Settings& settings) {
+bool runSettingsDialog(Settings& settings, uint64_t /*owner*/) {
     GtkWidget* dialog = gtk_dialog_new_with_buttons(windowTitle, nullptr, GTK_DIALOG_MODAL, "_Cancel",
                                                     GTK_RESPONSE_CANCEL, "_OK", GTK_RESPONSE_OK, nullptr);
     gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_OK);
