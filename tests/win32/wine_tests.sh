@@ -8,6 +8,7 @@ set -u
 AMBER_SAVER_DIR=$AMBER_WIN32_BUILD/saver
 wineserver -k 2>/dev/null  # one started without this display would draw nowhere
 source "$AMBER_TEST_SUPPORT/e2e-lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/wine-lib.sh"
 tests_dir=$AMBER_WIN32_BUILD/tests
 drive_c=$WINEPREFIX/drive_c
 key='HKLM\Software\lumivera\Amber Bell\Settings'
@@ -68,31 +69,10 @@ set_registry "$install_win"
 write_settings 0 1  0 1 0 0 1 1 0
 cp "$XDG_CONFIG_HOME/lumivera_Amber Bell_cfg" "$appdata_settings"
 
-sdl_window() { window_id=$(xdotool search --name '^SDL_app$' 2>/dev/null | head -n 1); [ -n "$window_id" ]; }
-# Wine on a virtual X server cannot change the screen's mode: it keeps a
-# screen-sized window, and the 640x480 mode is drawn in its bottom-left corner.
-screen_height=$(xdpyinfo | awk '/dimensions:/ {split($2, d, "x"); print d[2]}')
-mode_area="640x480+0+$(( screen_height - 480 ))"
-# colours_in GEOMETRY: distinct colours in that part of the screen.
-colours_in() { import -window root -crop "$1" +repage -format %k info: 2>/dev/null; }
-shows_the_show() { [ "$(colours_in "$mode_area")" -gt 500 ] 2>/dev/null; }
-
-# render_and_escape WORD...: renders from the install directory, checks the
-# show is on screen, ends it with Escape.
-render_and_escape() {
-    (cd / && wine "$install/amber-bell.scr" "$@") 2>"$work/render.err" & pid=$!
-    poll eval 'sdl_window || ! kill -0 "$pid" 2>/dev/null'
-    kill -0 "$pid" 2>/dev/null || fail "the render mode ended at once: $(cat "$work/render.err")"
-    poll shows_the_show || { kill "$pid"; fail "nothing like the show in $mode_area ($(colours_in "$mode_area") colours)"; }
-    outside=$(colours_in "640x480+700+0")
-    xdotool windowfocus --sync "$window_id" key Escape
-    wait_exit "$pid"
-    [ "$exit_code" = 0 ] || fail "Escape ended the render mode with $exit_code"
-}
-render_and_escape
+render_and_escape "$install/amber-bell.scr"
 [ "$outside" = 1 ] || fail "the show is drawn beyond 640x480 ($outside colours outside)"
 pass "render mode shows the show at 640x480 and ends on Escape with 0"
-render_and_escape /x
+render_and_escape "$install/amber-bell.scr" /x
 pass "an unknown switch renders"
 
 # A package that cannot be opened ends the show with 1.
@@ -105,7 +85,7 @@ pass "a missing package ends the render mode with 1"
 
 # Without the registry value the packages are found beside the program.
 clear_registry
-render_and_escape
+render_and_escape "$install/amber-bell.scr"
 set_registry "$install_win"
 pass "without the registry value the program's own folder is the install directory"
 

@@ -1,0 +1,130 @@
+# The Windows installer and the configuration program under Wine (run by
+# scripts/test-windows after wine_tests.sh, on the same virtual X server): a
+# silent install, the installed screensaver and its settings dialog, and a
+# silent uninstall that leaves nothing of ours behind.
+#   AMBER_WIN32_BUILD  the Windows build folder (build-win32)
+#   WINEPREFIX         a 32-bit Wine prefix of its own
+set -u
+AMBER_SAVER_DIR=$AMBER_WIN32_BUILD/saver
+wineserver -k 2>/dev/null
+source "$AMBER_TEST_SUPPORT/e2e-lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/wine-lib.sh"
+drive_c=$WINEPREFIX/drive_c
+installed="$drive_c/Program Files/lumivera/Amber Bell"
+scr="$drive_c/windows/system32/amber-bell.scr"
+cfg="$drive_c/ProgramData/lumivera_Amber Bell_cfg"
+key='HKLM\Software\lumivera\Amber Bell\Settings'
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Amber Bell'
+hex() { od -An -tx1 -v "$1" | tr -d ' \n'; }
+config() { wine "$installed/config.exe" "$@" 2>&1 | tr -d '\r'; }
+# reg_value KEY NAME: the text of a REG_SZ value; fails when there is none.
+reg_value() {
+    wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p" | grep .
+}
+has_key() { wine reg query "$1" >/dev/null 2>&1; }
+# expect_settings "name=value ...": what the installed `config.exe show` prints.
+expect_settings() {
+    local shown
+    shown=$(config show | tr '\n' ' ')
+    [ "$shown" = "$1 " ] || fail "settings are '$shown', expected '$1'"
+}
+
+wine reg delete 'HKLM\Software\lumivera' /f >/dev/null 2>&1
+rm -f "$cfg"
+
+# --- silent install -------------------------------------------------------------
+wine "$AMBER_WIN32_BUILD/amber-bell-setup.exe" /S; code=$?
+[ "$code" = 0 ] || fail "the silent install ended with $code"
+for file in "Amber Bell.exe" config.exe main.pak clock.pak calendar.pak utils.pak preview.ppk; do
+    cmp -s "$AMBER_WIN32_BUILD/saver/$file" "$installed/$file" || fail "$file is not installed as built"
+done
+[ -f "$installed/uninstall.exe" ] || fail "no uninstaller"
+cmp -s "$AMBER_WIN32_BUILD/saver/amber-bell.scr" "$scr" || fail "amber-bell.scr is not in the system folder"
+path=$(reg_value "$key" Path) || fail "no registry value Path"
+[ "$path" = 'C:\Program Files\lumivera\Amber Bell\' ] || fail "the registry value Path is '$path'"
+[ "$(reg_value "$uninstall_key" DisplayName)" = "Amber Bell" ] || fail "not in the list of installed programs"
+[ "$(reg_value "$uninstall_key" UninstallString)" = "\"${path}uninstall.exe\"" ] ||
+    fail "the uninstall command is '$(reg_value "$uninstall_key" UninstallString)'"
+pass "the silent install puts the files, the .scr and the registry values in place"
+
+# --- the installed screensaver and config.exe -----------------------------------
+# Without a settings file the show fills the screen; row 1 keeps it to 640x480.
+render_and_escape "$scr" /s
+[ "$outside" -gt 1 ] || fail "without settings the show did not fill the screen"
+config set resolutionIndex=1 >/dev/null || fail "config.exe set failed"
+render_and_escape "$scr" /s
+[ "$outside" = 1 ] || fail "the show ignored the row config.exe set ($outside colours outside 640x480)"
+pass "the installed .scr /s renders, and config.exe set changes what the next show uses"
+
+# --- the dialog ---------------------------------------------------------------------
+# open_dialog COMMAND...: starts it and focuses the dialog; sets pid and dialog.
+open_dialog() {
+    "$@" >/dev/null 2>&1 & pid=$!
+    dialog=""
+    poll eval 'dialog=$(xdotool search --name "^Amber Bell Settings\$" 2>/dev/null | head -n 1); [ -n "$dialog" ]' ||
+        fail "the settings dialog did not appear"
+    poll eval 'xwininfo -id "$dialog" 2>/dev/null | grep -q IsViewable' || fail "the dialog was not mapped"
+    xdotool windowfocus --sync "$dialog"
+}
+keys() { for k in "$@"; do xdotool key "$k"; sleep 0.15; done; }
+close_dialog() {
+    wait_exit "$pid"
+    [ "$exit_code" = 0 ] || fail "the dialog ended with '$exit_code'"
+}
+
+# A file with blocks A and B and an unused word, which the screensaver skips.
+printf "$(le32 1)$(le32 3)ABC$(le32 2)\\xff\\x00\\x01$(le32 0x12345678)$(le32 2)\\x00\\x01\\x00\\x00\\x01\\x01\\x00" > "$cfg"
+before=$(hex "$cfg")
+open_dialog wine "$installed/config.exe"
+keys alt+f alt+x alt+l Escape
+close_dialog
+[ "$(hex "$cfg")" = "$before" ] || fail "Escape changed the file"
+open_dialog wine "$installed/config.exe"
+keys alt+f alt+u alt+c
+close_dialog
+[ "$(hex "$cfg")" = "$before" ] || fail "Cancel changed the file"
+pass "Cancel and Escape in the dialog leave the settings file byte for byte"
+
+open_dialog wine "$installed/config.exe"
+keys alt+f alt+x alt+r Down alt+o
+close_dialog
+expected=$(printf '%s' 01000000 03000000 414243 02000000 ff00 00 78563412 03000000 01010000010100)
+[ "$(hex "$cfg")" = "$expected" ] || fail "OK wrote $(hex "$cfg")"
+expect_settings "showFrameCounter=1 showClock=1 analogClock=0 clock24Hour=0 largeClock=1 showCalendar=1 russianCalendar=0 exitOnMouseMove=0 resolutionIndex=3"
+pass "OK writes the chosen values and keeps what the screensaver does not read"
+
+# The Screen Saver dialog's Settings button: "/c:HWND" to the installed .scr,
+# which starts config.exe; the dialog is owned by the window that asked.
+mkdir -p "$work/host"
+wine "$AMBER_WIN32_BUILD/tests/preview-host.exe" 320 240 "$(winepath -w "$work/host")" >"$work/host/handle" 2>/dev/null &
+host_pid=$!
+poll test -s "$work/host/handle" || fail "the stand-in Screen Saver dialog did not start"
+handle=$(tr -d '\r\n' <"$work/host/handle")
+host_window=$(printf '0x%x' "$(xdotool search --name '^Preview host$' | head -n 1)")
+open_dialog wine "$scr" "/c:$handle"
+owner=$(xprop -id "$dialog" WM_TRANSIENT_FOR | awk '{print $NF}')
+[ "$owner" = "$host_window" ] || fail "the dialog is owned by '$owner', not by the asking window $host_window"
+config_pid=$(xdotool getwindowpid "$dialog") || fail "the dialog has no process id"
+close_dialog  # the .scr returned at once
+keys alt+r Home Down Return  # Return is OK
+poll eval '! kill -0 "$config_pid" 2>/dev/null' || fail "the dialog did not close on Return"
+touch "$work/host/destroy"
+wait_exit "$host_pid"
+render_and_escape "$scr" /s
+[ "$outside" = 1 ] || fail "the show ignored the row chosen in the dialog ($outside colours outside 640x480)"
+pass "/c:HWND opens the dialog over the asking window; the row chosen there is the next show's"
+
+# --- silent uninstall -------------------------------------------------------------
+# The uninstaller runs from a copy in the temporary folder and returns at once.
+wine "$installed/uninstall.exe" /S; code=$?
+[ "$code" = 0 ] || fail "the silent uninstall ended with $code"
+poll eval '[ ! -e "$installed" ] && [ ! -e "$scr" ]' || fail "the uninstaller left $(ls -A "$installed" 2>/dev/null) $scr"
+wineserver -w
+[ ! -e "$drive_c/Program Files/lumivera" ] || fail "the lumivera folder is left"
+[ ! -e "$cfg" ] || fail "the settings file is left"
+has_key "$key" && fail "the registry key is left"
+has_key 'HKLM\Software\lumivera' && fail "HKLM\\Software\\lumivera is left"
+has_key "$uninstall_key" && fail "still in the list of installed programs"
+left=$(find "$drive_c" \( -iname '*amber*bell*' -o -iname '*lumivera*' \) ! -path "$drive_c/Saver Set*" ! -path "$drive_c/Launch Dir*")
+[ -z "$left" ] || fail "files of ours are left: $left"
+pass "the silent uninstall removes every file, the registry keys and the .scr"
