@@ -14,6 +14,7 @@ set_target_properties(amber_win32_gtest_main PROPERTIES
 set(win32_unit_tests
   app/preview_mode_test.cpp app/run_mode_test.cpp
   settings/settings_file_test.cpp settings/settings_options_test.cpp settings/settings_test.cpp
+  platform/files_test.cpp
   package/package_file_test.cpp package/package_reader_test.cpp
   mesh/sub_mesh_record_test.cpp
   proctex/fire_test.cpp proctex/plasma_test.cpp proctex/procedural_name_test.cpp
