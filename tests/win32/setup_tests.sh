@@ -49,12 +49,17 @@ pass "the silent install puts the files, the .scr and the registry values in pla
 
 # --- the installed screensaver and config.exe -----------------------------------
 # Without a settings file the show fills the screen; row 1 keeps it to 640x480.
+# The command line is the Linux program's.
 render_and_escape "$scr" /s
 [ "$outside" -gt 1 ] || fail "without settings the show did not fill the screen"
 config set resolutionIndex=1 >/dev/null || fail "config.exe set failed"
 render_and_escape "$scr" /s
 [ "$outside" = 1 ] || fail "the show ignored the row config.exe set ($outside colours outside 640x480)"
-pass "the installed .scr /s renders, and config.exe set changes what the next show uses"
+[ "$(config path)" = 'C:\ProgramData\lumivera_Amber Bell_cfg' ] || fail "config.exe path printed '$(config path)'"
+config reset >/dev/null || fail "config.exe reset failed"
+expect_settings "showFrameCounter=0 showClock=1 analogClock=0 clock24Hour=0 largeClock=1 showCalendar=1 russianCalendar=0 exitOnMouseMove=0 resolutionIndex=0"
+config set resolutionIndex=1 >/dev/null
+pass "the installed .scr /s renders; config.exe set, show, reset and path work as on Linux"
 
 # --- the dialog ---------------------------------------------------------------------
 # open_dialog COMMAND...: starts it and focuses the dialog; sets pid and dialog.
@@ -92,6 +97,24 @@ expected=$(printf '%s' 01000000 03000000 414243 02000000 ff00 00 78563412 030000
 [ "$(hex "$cfg")" = "$expected" ] || fail "OK wrote $(hex "$cfg")"
 expect_settings "showFrameCounter=1 showClock=1 analogClock=0 clock24Hour=0 largeClock=1 showCalendar=1 russianCalendar=0 exitOnMouseMove=0 resolutionIndex=3"
 pass "OK writes the chosen values and keeps what the screensaver does not read"
+
+# A folder where the file should be: OK cannot replace it, and says so.
+saved=$(hex "$cfg")
+mv "$cfg" "$work/cfg"
+mkdir "$cfg"
+open_dialog wine "$installed/config.exe"
+keys alt+o
+poll eval 'box=$(xdotool search --name "^Amber Bell Settings\$" 2>/dev/null | head -n 1); [ -n "$box" ] && [ "$box" != "$dialog" ]' ||
+    fail "no message box when the settings could not be saved"
+xdotool windowfocus --sync "$box" key Return
+wait_exit "$pid"
+[ "$exit_code" = 1 ] || fail "a failed save ended the dialog with $exit_code"
+[ -d "$cfg" ] || fail "a failed save removed the folder in the file's place"
+[ -z "$(ls -A "$drive_c/ProgramData" | grep -F '_cfg.new-')" ] ||
+    fail "a failed save left its new file behind: $(ls -A "$drive_c/ProgramData")"
+rmdir "$cfg"
+mv "$work/cfg" "$cfg"
+pass "a save that fails is reported in a message box, ends with 1 and leaves nothing behind"
 
 # The Screen Saver dialog's Settings button: "/c:HWND" to the installed .scr,
 # which starts config.exe; the dialog is owned by the window that asked.
