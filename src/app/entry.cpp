@@ -19,7 +19,7 @@ int entryPoint(const std::string& commandLine) {
     case RunMode::Preview:
         return choice.hasWindowNumber ? runPreviewMode(choice.windowNumber) : 0;
     case RunMode::Render:
-        return runRenderMode();
+        return runRenderMode(commandLine);
     }
     return 0;
 }

@@ -4,8 +4,11 @@
 
 #include <cstdio>
 #include <fstream>
+#include <sstream>
 #include <string>
 
+#include "app/frame_pacer.h"
+#include "app/host_options.h"
 #include "app/install_directory.h"
 #include "app/show.h"
 #include "app/show_status.h"
@@ -42,7 +45,7 @@ void swapSdlBuffers() {
 
 }  // namespace
 
-int runRenderMode() {
+int runRenderMode(const std::string& commandLine) {
     std::ifstream settingsFile;
     const std::string path = settingsFilePath();
     if (!path.empty()) settingsFile.open(path, std::ios::binary);
@@ -52,6 +55,14 @@ int runRenderMode() {
     Settings* settings = settingsFile.is_open() ? new Settings(settingsFile) : new Settings();
     Display* display =
         new Display(settings->screenWidth(), settings->screenHeight(), settings->screenDepth());
+    HostOptions hostOptions{0};
+    if (display->inHostWindow()) {
+        std::string warnings;
+        hostOptions = readHostOptions(commandLine, *settings, warnings);
+        std::istringstream lines(warnings);
+        for (std::string line; std::getline(lines, line);) std::fprintf(stderr, "amber-bell: %s\n", line.c_str());
+    }
+    FramePacer pacer(hostOptions.frameDelayUs);
     Show show;
     startShow(show, settings, display);
 
@@ -68,6 +79,7 @@ int runRenderMode() {
             lastSizeCheck = SDL_GetTicks();
             display->followHostWindow();
         }
+        pacer.waitForNextFrame();
         drawFrame(show, SDL_GetTicks(), swapSdlBuffers);
     }
 

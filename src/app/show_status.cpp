@@ -40,10 +40,10 @@ std::string showStatus(const Show& show) {
     const ShownClockTime clock = digitalClockShownTime();
     char line[320];
     std::snprintf(line, sizeof line,
-                  "status frames=%llu nodes=%zu hearts=%zu packages=%zu package-uses=%d procedural=%zu "
+                  "status frames=%llu nodes=%zu overlays=%zu hearts=%zu packages=%zu package-uses=%d procedural=%zu "
                   "time=%04d-%02d-%02d %02d:%02d:%02d clock=%02d:%02d calendar-day=%d",
                   static_cast<unsigned long long>(show.framesDrawn),
-                  nodesBelow(*show.worldRoot) + nodesBelow(*show.overlayRoot),
+                  nodesBelow(*show.worldRoot) + nodesBelow(*show.overlayRoot), show.overlayRoot->children.size(),
                   smallHearts(*show.worldRoot), textureCache.openPackageCount(), packageUses(),
                   proceduralTextures.textureCount(), now.tm_year + 1900, now.tm_mon + 1, now.tm_mday,
                   now.tm_hour, now.tm_min, now.tm_sec, clock.hour, clock.minute, calendarShownDay());

@@ -33,6 +33,7 @@ TEST_F(ShowStatusTest, TellsWhatTheShowHoldsAndWhatItShows) {
     EXPECT_EQ(field(line, "clock"), "22:47");
     EXPECT_EQ(field(line, "calendar-day"), "7");
     EXPECT_EQ(field(line, "packages"), "4");
+    EXPECT_EQ(field(line, "overlays"), "3");  // calendar, clock, frame counter
     const int hearts = std::stoi(field(line, "hearts"));
     const int nodes = std::stoi(field(line, "nodes"));
     EXPECT_GT(hearts, 0);
@@ -57,6 +58,7 @@ TEST_F(ShowStatusTest, OverlaysThatAreOffReadMinusOne) {
     const std::string line = showStatus(driver.show());
     EXPECT_EQ(field(line, "clock"), "-1:-1");
     EXPECT_EQ(field(line, "calendar-day"), "-1");
+    EXPECT_EQ(field(line, "overlays"), "0");
 }
 
 }  // namespace

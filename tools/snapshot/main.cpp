@@ -1,7 +1,7 @@
 // amber-snapshot: renders the show offscreen and writes what it looks like.
 //
 //   amber-snapshot -o show.png                      default settings, 5 s in
-//   amber-snapshot -o clock.png --clock analog --calendar russian --fps
+//   amber-snapshot -o clock.png --clock analog --calendar russian --fps on
 //   amber-snapshot -o f.png --at 4000 --every 40     f_00040.png, f_00080.png, ...
 //   amber-snapshot --preview build/saver/preview.ppk
 //
@@ -17,6 +17,7 @@
 
 #include "picture.h"
 #include "platform/paths.h"
+#include "settings/show_choices.h"
 #include "png_writer.h"
 #include "snapshot.h"
 
@@ -54,7 +55,7 @@ std::string defaultSaverDir() {
 int main(int argc, char** argv) {
     CLI::App app{"Renders the Amber Bell show offscreen and writes PNG pictures"};
     SnapshotRequest request;
-    std::string out, preview, settingsFile, time, frameCounter, clock, clockSize, calendar;
+    std::string out, preview, settingsFile, time;
     app.add_option("-o,--out", out, "PNG file of the last frame (and stem of --every frames)");
     app.add_option("--preview", preview,
                    "Also write the 152 x 112 preview bitmap (24-bit BMP) rendered from the show");
@@ -65,12 +66,13 @@ int main(int argc, char** argv) {
     app.add_option("--saver-dir", request.saverDir,
                    "Folder holding the packages (default: saver/ next to this program)");
     app.add_option("--settings", settingsFile, "Settings file to start from (else the defaults)");
-    app.add_option("--fps", frameCounter, "Frame counter")->check(CLI::IsMember({"on", "off"}));
-    app.add_option("--clock", clock, "Clock")
-        ->check(CLI::IsMember({"off", "digital12", "digital24", "analog"}));
-    app.add_option("--clock-size", clockSize, "Clock placement")->check(CLI::IsMember({"near", "far"}));
-    app.add_option("--calendar", calendar, "Calendar")
-        ->check(CLI::IsMember({"off", "default", "russian"}));
+    std::string choices[4];  // in the order of choiceNames
+    const char* const choiceNames[4] = {"fps", "clock", "clock-size", "calendar"};
+    const char* const choiceHelp[4] = {"Frame counter", "Clock", "Clock placement (near: large)", "Calendar"};
+    for (int i = 0; i < 4; ++i) {
+        app.add_option(std::string("--") + choiceNames[i], choices[i],
+                       std::string(choiceHelp[i]) + ": " + std::string(showChoiceValues(choiceNames[i])));
+    }
     app.add_option("--seed", request.seed, "Random seed (srand)")->capture_default_str();
     app.add_option("--time", time,
                    "Local time at the start, \"YYYY-MM-DD HH:MM:SS\" (default 2026-02-14 10:08:36)");
@@ -101,17 +103,12 @@ int main(int argc, char** argv) {
         }
         request.settings = Settings(file);
     }
-    Settings& s = request.settings;
-    if (!frameCounter.empty()) s.showFrameCounter = frameCounter == "on";
-    if (!clock.empty()) {
-        s.showClock = clock != "off";
-        s.analogClock = clock == "analog";
-        s.clock24Hour = clock == "digital24";
-    }
-    if (!clockSize.empty()) s.largeClock = clockSize == "near";
-    if (!calendar.empty()) {
-        s.showCalendar = calendar != "off";
-        s.russianCalendar = calendar == "russian";
+    for (int i = 0; i < 4; ++i) {
+        std::string error;
+        if (!choices[i].empty() && !applyShowChoice(request.settings, choiceNames[i], choices[i], error)) {
+            std::fprintf(stderr, "amber-snapshot: --%s\n", error.c_str());
+            return 2;
+        }
     }
     if (request.saverDir.empty()) request.saverDir = defaultSaverDir();
     if (request.saverDir.back() != '/') request.saverDir += '/';

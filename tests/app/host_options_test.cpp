@@ -1,0 +1,93 @@
+#include "app/host_options.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "app/frame_pacer.h"
+
+namespace {
+
+struct Read {
+    HostOptions options;
+    Settings settings;
+    std::string warnings;
+};
+
+Read read(const std::string& commandLine, Settings settings = Settings()) {
+    Read result{{}, settings, {}};
+    result.options = readHostOptions(commandLine, result.settings, result.warnings);
+    return result;
+}
+
+size_t lines(const std::string& text) {
+    return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+}  // namespace
+
+TEST(HostOptions, DelayInMicrosecondsWithEitherDash) {
+    EXPECT_EQ(read("").options.frameDelayUs, 16667u);
+    EXPECT_EQ(read("--root").options.frameDelayUs, 16667u);
+    EXPECT_EQ(read("-delay 50000").options.frameDelayUs, 50000u);
+    EXPECT_EQ(read("--root --delay 0").options.frameDelayUs, 0u);
+    EXPECT_EQ(read("--delay 1000000").options.frameDelayUs, 1000000u);
+    EXPECT_EQ(read("-delay 10 -delay 20").options.frameDelayUs, 20u);
+    EXPECT_TRUE(read("-window-id 0x1200007 -delay 5").warnings.empty());
+}
+
+TEST(HostOptions, BadDelaysKeepTheDefaultAndSayWhy) {
+    for (const char* line : {"-delay", "-delay -5", "-delay 1000001", "-delay 99999999999", "-delay 50ms",
+                             "-delay 0x10", "--delay ''"}) {
+        const Read r = read(line);
+        EXPECT_EQ(r.options.frameDelayUs, 16667u) << line;
+        EXPECT_EQ(lines(r.warnings), 1u) << line << ": " << r.warnings;
+        EXPECT_NE(r.warnings.find("delay"), std::string::npos) << r.warnings;
+    }
+    // A bad delay after a good one keeps the good one.
+    EXPECT_EQ(read("-delay 40000 -delay x").options.frameDelayUs, 40000u);
+}
+
+TEST(HostOptions, ShowChoicesWinOverTheSettingsFile) {
+    Settings fromFile;
+    fromFile.showFrameCounter = 1;
+    fromFile.analogClock = 0;
+    fromFile.showCalendar = 1;
+    const Read r = read("--root --no-fps --clock analog --clock-size far -calendar russian", fromFile);
+    EXPECT_TRUE(r.warnings.empty()) << r.warnings;
+    EXPECT_EQ(r.settings.showFrameCounter, 0);
+    EXPECT_EQ(r.settings.showClock, 1);
+    EXPECT_EQ(r.settings.analogClock, 1);
+    EXPECT_EQ(r.settings.largeClock, 0);
+    EXPECT_EQ(r.settings.russianCalendar, 1);
+    EXPECT_EQ(read("-fps").settings.showFrameCounter, 1);
+    EXPECT_EQ(read("-fps -no-fps -fps").settings.showFrameCounter, 1);
+    // Without options the file's choices stand.
+    EXPECT_EQ(read("--root", fromFile).settings.showFrameCounter, 1);
+}
+
+TEST(HostOptions, BadChoicesAndStrayWordsLeaveTheSettingsAlone) {
+    Settings fromFile;
+    fromFile.showClock = 1;
+    fromFile.analogClock = 1;
+    const Read r = read("-clock digital -calendar -fps --visual default /s 1234 clock off", fromFile);
+    // "-clock digital" is refused; "-calendar" takes "-fps" as its value and refuses it.
+    EXPECT_EQ(lines(r.warnings), 2u) << r.warnings;
+    EXPECT_NE(r.warnings.find("-clock takes off|analog|digital12|digital24, not \"digital\""), std::string::npos)
+        << r.warnings;
+    EXPECT_EQ(r.settings.showClock, 1);
+    EXPECT_EQ(r.settings.analogClock, 1);
+    EXPECT_EQ(r.settings.showCalendar, fromFile.showCalendar);
+    EXPECT_EQ(r.settings.showFrameCounter, fromFile.showFrameCounter);
+    EXPECT_EQ(lines(read("-clock").warnings), 1u);
+}
+
+// Sleeping never ends early, so the lower bound holds on any machine: the
+// sixth frame starts five delays after the first at the soonest.
+TEST(FramePacer, FrameStartsAreAtLeastTheDelayApart) {
+    using Clock = std::chrono::steady_clock;
+    FramePacer pacer(3000);
+    const Clock::time_point start = Clock::now();
+    for (int frame = 0; frame < 6; ++frame) pacer.waitForNextFrame();
+    EXPECT_GE(Clock::now() - start, std::chrono::microseconds(5 * 3000));
+}
