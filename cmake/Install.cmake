@@ -1,25 +1,39 @@
 # `cmake --install` copies the ready-to-run saver directory, links bin/amber-bell
 # to it and records the install directory where the screensaver looks for it.
-# Paths under the prefix are formed at install time, so --prefix works.
-set(AMBER_INSTALL_LIBDIR ${CMAKE_INSTALL_LIBDIR}/amber-bell CACHE STRING
+# Paths under the prefix are formed at install time, so --prefix works; links
+# inside the prefix are relative, as Debian wants them.
+# A program's private folder: lib/<name>, without a multiarch part.
+set(AMBER_INSTALL_LIBDIR lib/amber-bell CACHE STRING
     "Install directory of the screensaver, relative to the prefix")
 
-install(DIRECTORY ${AMBER_SAVER_DIR}/ DESTINATION ${AMBER_INSTALL_LIBDIR} USE_SOURCE_PERMISSIONS)
+# The programs go through install(TARGETS), so that --strip (and the package)
+# strips them.
+install(DIRECTORY ${AMBER_SAVER_DIR}/ DESTINATION ${AMBER_INSTALL_LIBDIR} USE_SOURCE_PERMISSIONS
+        PATTERN amber-bell EXCLUDE PATTERN config EXCLUDE)
+install(TARGETS amber-bell amber-config RUNTIME DESTINATION ${AMBER_INSTALL_LIBDIR})
 install(CODE "
   set(saver \"\${CMAKE_INSTALL_PREFIX}/${AMBER_INSTALL_LIBDIR}\")
   set(bin \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
   file(MAKE_DIRECTORY \"\${bin}\")
-  file(CREATE_LINK \"\${saver}/amber-bell\" \"\${bin}/amber-bell\" SYMBOLIC)
-  set(reg \"\$ENV{DESTDIR}${AMBER_SYSCONFDIR}/lumivera/Amber Bell/Settings\")
-  file(MAKE_DIRECTORY \"\${reg}\")
-  file(WRITE \"\${reg}/Path\" \"\${saver}/\")
-  message(STATUS \"Recorded install directory in \${reg}/Path\")
+  file(RELATIVE_PATH target \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\" \"\${saver}/amber-bell\")
+  file(CREATE_LINK \"\${target}\" \"\${bin}/amber-bell\" SYMBOLIC)
 
   # XScreenSaver looks for hacks in <prefix>/libexec/xscreensaver.
   set(hacks \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBEXECDIR}/xscreensaver\")
   file(MAKE_DIRECTORY \"\${hacks}\")
-  file(CREATE_LINK \"\${saver}/amber-bell\" \"\${hacks}/amber-bell\" SYMBOLIC)
+  file(RELATIVE_PATH target \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBEXECDIR}/xscreensaver\" \"\${saver}/amber-bell\")
+  file(CREATE_LINK \"\${target}\" \"\${hacks}/amber-bell\" SYMBOLIC)
 ")
+# The recorded install directory is a component of its own: the Debian
+# package leaves it out and has its postinst write it instead.
+install(CODE "
+  set(reg \"\$ENV{DESTDIR}${AMBER_SYSCONFDIR}/lumivera/Amber Bell/Settings\")
+  file(MAKE_DIRECTORY \"\${reg}\")
+  file(WRITE \"\${reg}/Path\" \"\${CMAKE_INSTALL_PREFIX}/${AMBER_INSTALL_LIBDIR}/\")
+  message(STATUS \"Recorded install directory in \${reg}/Path\")
+" COMPONENT recorded_install_directory)
 # ... and for their descriptions in <prefix>/share/xscreensaver/config.
 install(FILES ${PROJECT_SOURCE_DIR}/src/platform/posix/xscreensaver/amber-bell.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/xscreensaver/config)
+
+include(cmake/Package.cmake)
