@@ -6,6 +6,7 @@
 #include "content/digital_clock.h"
 #include "package/texture_cache.h"
 #include "proctex/procedural_texture_registry.h"
+#include "scene/frame_ticks.h"
 #include "scene/local_time.h"
 #include "scene/scene_node.h"
 
@@ -40,9 +41,9 @@ std::string showStatus(const Show& show) {
     const ShownClockTime clock = digitalClockShownTime();
     char line[320];
     std::snprintf(line, sizeof line,
-                  "status frames=%llu nodes=%zu overlays=%zu hearts=%zu packages=%zu package-uses=%d procedural=%zu "
+                  "status frames=%llu ticks=%u nodes=%zu overlays=%zu hearts=%zu packages=%zu package-uses=%d procedural=%zu "
                   "time=%04d-%02d-%02d %02d:%02d:%02d clock=%02d:%02d calendar-day=%d",
-                  static_cast<unsigned long long>(show.framesDrawn),
+                  static_cast<unsigned long long>(show.framesDrawn), static_cast<unsigned>(frameTicks),
                   nodesBelow(*show.worldRoot) + nodesBelow(*show.overlayRoot), show.overlayRoot->children.size(),
                   smallHearts(*show.worldRoot), textureCache.openPackageCount(), packageUses(),
                   proceduralTextures.textureCount(), now.tm_year + 1900, now.tm_mon + 1, now.tm_mday,

@@ -29,6 +29,7 @@ TEST_F(ShowStatusTest, TellsWhatTheShowHoldsAndWhatItShows) {
     const std::string line = showStatus(driver.show());
     EXPECT_EQ(line.rfind("status ", 0), 0u) << line;
     EXPECT_EQ(field(line, "frames"), "30");
+    EXPECT_EQ(field(line, "ticks"), "480");  // the 30th frame, 16 ms apart
     EXPECT_EQ(field(line, "time"), "2026-12-07 22:47:10");
     EXPECT_EQ(field(line, "clock"), "22:47");
     EXPECT_EQ(field(line, "calendar-day"), "7");

@@ -1,0 +1,57 @@
+# The Debian package: it builds with CPack, lintian finds no errors in it,
+# dpkg installs it on this machine, the installed hack runs under the real
+# XScreenSaver, and dpkg removes every file it brought (a purge also the
+# recorded install directory). Installing for real needs root: without it the
+# test is skipped (exit 77), and it leaves an amber-bell package someone
+# installed on purpose alone.
+source "$AMBER_TEST_SUPPORT/e2e-lib.sh"
+source "$AMBER_TEST_SUPPORT/xscreensaver-lib.sh"
+recorded="/etc/lumivera/Amber Bell/Settings/Path"
+unset AMBER_BELL_SYSCONFDIR  # the installed program reads the real /etc
+
+(cd "$AMBER_BUILD_DIR" && cpack -G DEB -B "$work/package") >"$work/cpack.log" 2>&1 ||
+    { cat "$work/cpack.log"; fail "cpack -G DEB failed"; }
+deb=$(ls "$work"/package/amber-bell_*.deb 2>/dev/null | head -n 1)
+[ -n "$deb" ] || fail "no amber-bell_*.deb was made"
+[ "$(dpkg-deb -f "$deb" Package)" = amber-bell ] || fail "the package is called $(dpkg-deb -f "$deb" Package)"
+dpkg-deb -f "$deb" Depends | grep -q 'libsdl1.2debian' || fail "no dependencies from the binaries: $(dpkg-deb -f "$deb" Depends)"
+for file in ./usr/lib/amber-bell/amber-bell ./usr/lib/amber-bell/config ./usr/lib/amber-bell/main.pak \
+            ./usr/bin/amber-bell ./usr/libexec/xscreensaver/amber-bell \
+            ./usr/share/xscreensaver/config/amber-bell.xml ./usr/share/man/man6/amber-bell.6.gz \
+            ./usr/share/doc/amber-bell/copyright; do
+    dpkg-deb -c "$deb" | grep -q " $file\( \|$\)" || fail "$file is not in the package"
+done
+command -v lintian >/dev/null || fail "lintian is not installed"
+lintian "$deb" >"$work/lintian.log" 2>&1
+grep -q '^E:' "$work/lintian.log" && { cat "$work/lintian.log"; fail "lintian reports errors"; }
+pass "the package builds, holds every file, depends on what the binaries need, and lintian reports no errors"
+
+[ "$(id -u)" = 0 ] || { echo "SKIP: installing the package needs root"; exit 77; }
+if dpkg-query -W -f '${Status}' amber-bell 2>/dev/null | grep -q 'installed'; then
+    echo "SKIP: an amber-bell package is installed on this machine already"; exit 77
+fi
+[ -e "$recorded" ] && { echo "SKIP: $recorded exists already"; exit 77; }
+trap 'dpkg --purge amber-bell >/dev/null 2>&1; cleanup_work' EXIT
+
+dpkg -i "$deb" >"$work/dpkg.log" 2>&1 || { cat "$work/dpkg.log"; fail "dpkg -i failed"; }
+[ "$(cat "$recorded")" = /usr/lib/amber-bell/ ] || fail "the install directory recorded is '$(cat "$recorded")'"
+[ "$(readlink -f /usr/libexec/xscreensaver/amber-bell)" = /usr/lib/amber-bell/amber-bell ] ||
+    fail "the hack link leads to $(readlink -f /usr/libexec/xscreensaver/amber-bell)"
+man -w amber-bell >/dev/null 2>&1 || fail "man cannot find amber-bell"
+pass "dpkg -i installs it and records the install directory"
+
+run_under_xscreensaver "amber-bell --root"
+trap 'dpkg --purge amber-bell >/dev/null 2>&1; cleanup_work' EXIT
+
+dpkg -L amber-bell | sort > "$work/files"
+dpkg -r amber-bell >"$work/dpkg.log" 2>&1 || { cat "$work/dpkg.log"; fail "dpkg -r failed"; }
+# Folders the package shares with others (/usr/bin, ...) stay; nothing of ours does.
+while read -r path; do
+    [ -d "$path" ] && [ ! -L "$path" ] && continue
+    [ -e "$path" ] || [ -L "$path" ] && fail "dpkg -r left $path"
+done < "$work/files"
+[ ! -e /usr/lib/amber-bell ] || fail "dpkg -r left /usr/lib/amber-bell"
+[ -f "$recorded" ] || fail "dpkg -r removed the configuration file (only a purge may)"
+dpkg --purge amber-bell >"$work/dpkg.log" 2>&1 || { cat "$work/dpkg.log"; fail "dpkg --purge failed"; }
+[ ! -e /etc/lumivera ] || fail "the purge left $(find /etc/lumivera)"
+pass "dpkg -r removes every file it installed; --purge also the recorded install directory"
