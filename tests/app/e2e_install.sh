@@ -7,8 +7,9 @@ DESTDIR="$dest" cmake --install "$AMBER_BUILD_DIR" --prefix /opt/amber >/dev/nul
 lib="$dest/opt/amber/lib/amber-bell"
 [ -x "$lib/amber-bell" ] || fail "no screensaver in $lib"
 [ -L "$lib/Amber Bell" ] && [ "$(readlink "$lib/Amber Bell")" = amber-bell ] || fail "no renderer link"
-[ "$(readlink "$dest/opt/amber/bin/amber-bell")" = /opt/amber/lib/amber-bell/amber-bell ] || fail "bad bin link"
-[ "$(readlink "$dest/opt/amber/libexec/xscreensaver/amber-bell")" = /opt/amber/lib/amber-bell/amber-bell ] || fail "no hack link"
+[ "$(readlink "$dest/opt/amber/bin/amber-bell")" = ../lib/amber-bell/amber-bell ] || fail "bad bin link"
+[ "$(readlink "$dest/opt/amber/libexec/xscreensaver/amber-bell")" = ../../lib/amber-bell/amber-bell ] || fail "no hack link"
+[ -f "$dest/opt/amber/share/man/man6/amber-bell.6.gz" ] || fail "no manual page"
 grep -q '<command arg="--root"/>' "$dest/opt/amber/share/xscreensaver/config/amber-bell.xml" || fail "no hack description"
 recorded=$(find "$dest" -path '*/lumivera/Amber Bell/Settings/Path')
 [ -n "$recorded" ] && [ "$(cat "$recorded")" = /opt/amber/lib/amber-bell/ ] || fail "install directory not recorded"
