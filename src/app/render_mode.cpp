@@ -72,6 +72,11 @@ int runRenderMode(const std::string& commandLine) {
         while (SDL_PollEvent(&event)) handleEvent(show, event);
         // A host ends its screensaver with SIGTERM: close down as Escape does.
         if (platform::stopSignalled() && !show.stopRequested) beginShutdown(show);
+        // A host that has destroyed its window wants us gone now: the frames
+        // that take the scene apart would draw into nothing, and a GL driver
+        // may then work on buffers of a size it can no longer learn. The
+        // scene is torn down without them.
+        if (show.stopRequested && display->hostWindowGone()) break;
         if (platform::statusRequested() && !show.stopRequested) {
             std::fprintf(stderr, "amber-bell: %s\n", showStatus(show).c_str());
         }

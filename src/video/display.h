@@ -42,6 +42,9 @@ public:
     // start-up). Does nothing on a display of our own.
     void followHostWindow();
     bool inHostWindow() const { return hostWindow != 0; }
+    // True once the host's window can no longer be found (the host has
+    // destroyed it); false on a display of our own.
+    bool hostWindowGone() const;
 
     // Left edge (x) and bottom edge (y) of the visible area in the eye-space
     // plane z = d, for d < 0. Their negations are the right and top edges.

@@ -92,6 +92,11 @@ void Display::followHostWindow() {
     setProjection(w, h);
 }
 
+bool Display::hostWindowGone() const {
+    int32_t w = 0, h = 0;
+    return hostWindow != 0 && !platform::hostWindowSize(hostWindow, w, h);
+}
+
 Display::~Display() {
     if (ownsVideo) SDL_Quit();
 }

@@ -76,6 +76,15 @@ grep -q 'amber-bell: --delay takes microseconds' "$work/err" || fail "no warning
 stop
 pass "bad values are reported on stderr and passed over"
 
+# Every option XScreenSaver's settings program can pass is one the show takes.
+xml="$(dirname "$0")/../../src/platform/posix/xscreensaver/amber-bell.xml"
+xml_options=$(sed -n 's/.*arg-set="\([^"]*\)".*/\1/p; s/.*arg="\(--delay\) %".*/\1 50000/p' "$xml" | tr '\n' ' ')
+[ "$(wc -w <<<"$xml_options")" -ge 20 ] || fail "too few options found in $xml: $xml_options"
+hosted $xml_options
+grep -q 'ignored$' "$work/err" && fail "the hack description passes options the show refuses: $(cat "$work/err")"
+stop
+pass "every option in the hack description is taken"
+
 # --- full screen ------------------------------------------------------------------------
 "$saver" --fps --clock off --delay bad 2>"$work/err" & pid=$!
 wait_for_window "$pid" >/dev/null || fail "no full-screen window"

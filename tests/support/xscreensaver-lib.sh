@@ -36,7 +36,8 @@ CONF
     poll eval 'as_host_user xscreensaver-command -time >/dev/null 2>&1' || fail "XScreenSaver did not start"
 
     as_host_user xscreensaver-command -activate >/dev/null 2>&1 || fail "could not activate"
-    find_hack() { hack=$(pgrep -f -- "$command" | head -n 1); [ -n "$hack" ]; }
+    # The hack itself, not a shell that may have started it.
+    find_hack() { hack=$(pgrep -f -- "^$command" | head -n 1); [ -n "$hack" ]; }
     poll find_hack || { cat "$work/xscreensaver.log"; fail "the hack was not started"; }
     hack_window() {
         window=$(sed -n 's/.*forked ".*amber-bell.*" in pid [0-9]* on window \(0x[0-9a-f]*\).*/\1/p' \
@@ -52,7 +53,10 @@ CONF
     pass "activation starts \"$command\" in XScreenSaver's window $window"
 
     as_host_user xscreensaver-command -deactivate >/dev/null 2>&1 || fail "could not deactivate"
-    poll eval '! kill -0 "$hack" 2>/dev/null' || fail "the hack kept running after deactivation"
+    poll eval '! kill -0 "$hack" 2>/dev/null' || {
+        ps -o pid,ppid,stat,args -p "$hack"; tail -n 20 "$work/xscreensaver.log"
+        fail "the hack kept running after deactivation"
+    }
     # The hack is gone, so whatever it wrote to the log is there.
     grep -q 'X Error' "$work/xscreensaver.log" && { cat "$work/xscreensaver.log"; fail "the hack raised X errors"; }
     pass "deactivation ends the hack cleanly"
