@@ -41,7 +41,7 @@ public:
         return true;
     }
     bool readU64(uint64_t& out) {
-        uint32_t lo, hi;
+        uint32_t lo = 0, hi = 0;
         if (remaining() < 8) return false;
         readU32(lo);
         readU32(hi);

@@ -53,6 +53,21 @@ if "$pak" extract main.pak Fon nothing 2> extract.err; then fail "extract of a m
 grep -q 'no entry "Fon"' extract.err || fail "extract said: $(cat extract.err)"
 pass "extract writes exactly the entry's bytes, and refuses a missing entry"
 
+# export
+mkdir out
+"$pak" export main.pak serdce out/heart.obj > export.out || fail "export failed"
+[ "$(grep -c '^f ' out/heart.obj)" = 2 ] && [ "$(grep -c '^v ' out/heart.obj)" = 6 ] ||
+    fail "export wrote: $(cat out/heart.obj)"
+grep -qx 'map_Kd heart_skin.png' out/heart.mtl || fail "no texture in the materials: $(cat out/heart.mtl)"
+cmp -s skin.png out/heart_skin.png || fail "the texture file is not the image entry"
+if "$pak" export main.pak fon out/fon.obj 2> export.err; then fail "export of an image succeeded"; fi
+grep -q 'main.pak: entry "fon": not a model' export.err || fail "export said: $(cat export.err)"
+# The show's own heart: one face per triangle that list counts.
+heart_triangles=$("$pak" list "$AMBER_SAVER_DIR/main.pak" | sed -n 's/^"serdce".*, \([0-9]*\) triangles.*/\1/p')
+"$pak" export "$AMBER_SAVER_DIR/main.pak" serdce out/serdce.obj > /dev/null || fail "export of the heart failed"
+[ "$(grep -c '^f ' out/serdce.obj)" = "$heart_triangles" ] || fail "the heart's OBJ has $(grep -c '^f ' out/serdce.obj) faces, not $heart_triangles"
+pass "export writes a model entry as OBJ, its materials and its textures, and refuses an image"
+
 # check, sound package
 "$pak" check main.pak > check.out || fail "check failed on a sound package: $(cat check.out)"
 grep -q "3 entries (1 models, 2 images), all sound" check.out || fail "check said: $(cat check.out)"

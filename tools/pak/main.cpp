@@ -1,4 +1,4 @@
-// pak: lists, extracts, creates and checks the package files of the
+// pak: lists, extracts, exports, creates and checks the package files of the
 // screensaver. See pak_commands.h for what each command does.
 #include <CLI/CLI.hpp>
 
@@ -23,6 +23,11 @@ int main(int argc, char** argv) {
     extract->add_option("ENTRY", entry, "Entry name (exact, case-sensitive)")->required();
     extract->add_option("OUT", output, "Output file, - for standard output (default: the entry name)");
 
+    CLI::App* exporter = app.add_subcommand("export", "Write a model entry as a Wavefront OBJ (with .mtl and textures)");
+    exporter->add_option("FILE", package, "Package file")->required();
+    exporter->add_option("ENTRY", entry, "Model entry name (exact, case-sensitive)")->required();
+    exporter->add_option("OUT", output, "OBJ file to write")->required();
+
     CLI::App* create = app.add_subcommand("create", "Make a package from files");
     create->add_option("OUT", output, "Package file to write")->required();
     create->add_option("ENTRIES", entries, "NAME=PATH, one per entry, in package order")
@@ -35,6 +40,7 @@ int main(int argc, char** argv) {
 
     if (list->parsed()) return pakList(package, std::cout, std::cerr);
     if (extract->parsed()) return pakExtract(package, entry, output, std::cout, std::cerr);
+    if (exporter->parsed()) return pakExport(package, entry, output, std::cout, std::cerr);
     if (create->parsed()) return pakCreate(output, entries, std::cout, std::cerr);
     return pakCheck(package, std::cout, std::cerr);
 }

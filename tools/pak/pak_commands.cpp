@@ -2,13 +2,16 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <limits>
+#include <map>
 #include <set>
 
 #include "mesh/model_entry.h"
+#include "obj_export.h"
 #include "mesh/sub_mesh_record.h"
 #include "package/image_decode.h"
 #include "package/package_reader.h"
@@ -90,6 +93,25 @@ std::string safeFileName(const std::string& name) {
     return out;
 }
 
+// Writes `size` bytes to `path`; false, with one line on `err`, on failure.
+bool writeFile(const std::string& path, const void* data, size_t size, std::ostream& err) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
+    file.close();
+    if (file) return true;
+    err << "pak: cannot write " << path << "\n";
+    return false;
+}
+
+// The file-name extension model viewers expect for an image entry's bytes.
+std::string imageExtension(const PackageEntryView& entry) {
+    const uint8_t* d = entry.data;
+    if (entry.size >= 4 && d[0] == 0x89 && d[1] == 'P' && d[2] == 'N' && d[3] == 'G') return ".png";
+    if (entry.size >= 2 && d[0] == 'B' && d[1] == 'M') return ".bmp";
+    if (entry.size >= 2 && d[0] == 0xFF && d[1] == 0xD8) return ".jpg";
+    return ".img";
+}
+
 // The problems of one model entry, one line each; none when it is sound.
 void checkModel(const std::string& path, const LoadedPackage& package,
                 const PackageEntryView& entry, const ModelInfo& model,
@@ -143,13 +165,52 @@ int pakExtract(const std::string& packagePath, const std::string& entryName,
         return out ? 0 : 1;
     }
     const std::string target = outputPath.empty() ? safeFileName(entryName) : outputPath;
-    std::ofstream file(target, std::ios::binary | std::ios::trunc);
-    file.write(data, entry->size);
-    file.close();
-    if (!file) {
-        err << "pak: cannot write " << target << "\n";
+    return writeFile(target, data, static_cast<size_t>(entry->size), err) ? 0 : 1;
+}
+
+int pakExport(const std::string& packagePath, const std::string& entryName, const std::string& objPath,
+              std::ostream& out, std::ostream& err) {
+    LoadedPackage package;
+    if (!loadPackage(packagePath, package, err)) return 1;
+    const PackageEntryView* entry = findEntry(package, entryName);
+    if (!entry) {
+        err << "pak: " << packagePath << ": no entry " << quotedName(entryName) << "\n";
         return 1;
     }
+    const std::string where = packagePath + ": entry " + quotedName(entryName) + ": ";
+    const size_t size = static_cast<size_t>(entry->size);
+    ModelInfo model;
+    std::string error;
+    if (!inspectModel(entry->data, size, model, error)) {
+        err << "pak: " << where << "not a model: " << error << "\n";
+        return 1;
+    }
+    const std::filesystem::path obj(objPath);
+    const std::string stem = obj.stem().string();
+    std::map<std::string, std::string> textureFiles;
+    for (const std::string& texture : model.textureNames) {
+        const PackageEntryView* image = isProceduralTextureName(texture.c_str()) ? nullptr : findEntry(package, texture);
+        if (!image) continue;
+        std::string name = stem + "_" + safeFileName(texture);
+        const std::string extension = imageExtension(*image);
+        if (!name.ends_with(extension)) name += extension;
+        if (!writeFile((obj.parent_path() / name).string(), image->data, static_cast<size_t>(image->size), err)) {
+            return 1;
+        }
+        textureFiles[texture] = name;
+    }
+    ObjFiles files;
+    if (!exportObj(entry->data, size, stem + ".mtl", textureFiles, files, error)) {
+        err << "pak: " << where << error << "\n";
+        return 1;
+    }
+    const std::string mtlPath = (obj.parent_path() / (stem + ".mtl")).string();
+    if (!writeFile(objPath, files.obj.data(), files.obj.size(), err) ||
+        !writeFile(mtlPath, files.mtl.data(), files.mtl.size(), err)) {
+        return 1;
+    }
+    out << objPath << ": " << model.subMeshCount << " sub-meshes, " << model.triangleCount << " triangles, "
+        << textureFiles.size() << " texture files\n";
     return 0;
 }
 

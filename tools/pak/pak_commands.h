@@ -21,6 +21,13 @@ int pakList(const std::string& packagePath, std::ostream& out, std::ostream& err
 int pakExtract(const std::string& packagePath, const std::string& entryName,
                const std::string& outputPath, std::ostream& out, std::ostream& err);
 
+// Writes the model entry `entryName` as a Wavefront OBJ at `objPath`, its
+// materials as <stem>.mtl beside it, and each image entry it uses as
+// <stem>_<texture name> there too, with .png, .bmp or .jpg added when the
+// name does not end with it (obj_export.h).
+int pakExport(const std::string& packagePath, const std::string& entryName, const std::string& objPath,
+              std::ostream& out, std::ostream& err);
+
 // Makes a package at `outputPath` from NAME=PATH arguments, in the order given.
 int pakCreate(const std::string& outputPath, const std::vector<std::string>& entries,
               std::ostream& out, std::ostream& err);
