@@ -55,7 +55,7 @@ int runRenderMode(const std::string& commandLine) {
     Settings* settings = settingsFile.is_open() ? new Settings(settingsFile) : new Settings();
     Display* display =
         new Display(settings->screenWidth(), settings->screenHeight(), settings->screenDepth());
-    HostOptions hostOptions{0};
+    HostOptions hostOptions{0};  // full screen: no options, no frame limit
     if (display->inHostWindow()) {
         std::string warnings;
         hostOptions = readHostOptions(commandLine, *settings, warnings);
