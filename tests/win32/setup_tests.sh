@@ -71,7 +71,8 @@ open_dialog() {
     poll eval 'xwininfo -id "$dialog" 2>/dev/null | grep -q IsViewable' || fail "the dialog was not mapped"
     xdotool windowfocus --sync "$dialog"
 }
-keys() { for k in "$@"; do xdotool key "$k"; sleep 0.15; done; }
+# Wine takes the keys from the X queue in order, so they can go in one call.
+keys() { xdotool key "$@"; }
 close_dialog() {
     wait_exit "$pid"
     [ "$exit_code" = 0 ] || fail "the dialog ended with '$exit_code'"

@@ -61,6 +61,16 @@ const PackageEntryView* findEntry(const LoadedPackage& package, const std::strin
     return nullptr;
 }
 
+// Loads the package and finds the entry; null, with one line on `err`, when
+// either fails.
+const PackageEntryView* loadEntry(const std::string& path, const std::string& name, LoadedPackage& package,
+                                  std::ostream& err) {
+    if (!loadPackage(path, package, err)) return nullptr;
+    const PackageEntryView* entry = findEntry(package, name);
+    if (!entry) err << "pak: " << path << ": no entry " << quotedName(name) << "\n";
+    return entry;
+}
+
 bool decodes(const PackageEntryView& entry, RgbaImage& image) {
     return decodeRgbaImage(entry.data, static_cast<size_t>(entry.size), image);
 }
@@ -153,12 +163,8 @@ int pakList(const std::string& packagePath, std::ostream& out, std::ostream& err
 int pakExtract(const std::string& packagePath, const std::string& entryName,
                const std::string& outputPath, std::ostream& out, std::ostream& err) {
     LoadedPackage package;
-    if (!loadPackage(packagePath, package, err)) return 1;
-    const PackageEntryView* entry = findEntry(package, entryName);
-    if (!entry) {
-        err << "pak: " << packagePath << ": no entry " << quotedName(entryName) << "\n";
-        return 1;
-    }
+    const PackageEntryView* entry = loadEntry(packagePath, entryName, package, err);
+    if (!entry) return 1;
     const char* data = reinterpret_cast<const char*>(entry->data);
     if (outputPath == "-") {
         out.write(data, entry->size);
@@ -171,12 +177,8 @@ int pakExtract(const std::string& packagePath, const std::string& entryName,
 int pakExport(const std::string& packagePath, const std::string& entryName, const std::string& objPath,
               std::ostream& out, std::ostream& err) {
     LoadedPackage package;
-    if (!loadPackage(packagePath, package, err)) return 1;
-    const PackageEntryView* entry = findEntry(package, entryName);
-    if (!entry) {
-        err << "pak: " << packagePath << ": no entry " << quotedName(entryName) << "\n";
-        return 1;
-    }
+    const PackageEntryView* entry = loadEntry(packagePath, entryName, package, err);
+    if (!entry) return 1;
     const std::string where = packagePath + ": entry " + quotedName(entryName) + ": ";
     const size_t size = static_cast<size_t>(entry->size);
     ModelInfo model;
