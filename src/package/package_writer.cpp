@@ -1,11 +1,11 @@
 #include "package/package_writer.h"
 
 #include <cstdint>
-#include <fstream>
 #include <limits>
 #include <stdexcept>
 
 #include "package/quoted_name.h"
+#include "platform/replace_whole_file.h"
 
 namespace {
 
@@ -56,17 +56,5 @@ std::vector<uint8_t> writePackage(const std::vector<PackageEntry>& entries) {
 
 bool writePackageFile(const std::string& path, const std::vector<PackageEntry>& entries,
                       std::string& error) {
-    const std::vector<uint8_t> bytes = writePackage(entries);
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) {
-        error = "cannot open " + path + " for writing";
-        return false;
-    }
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    if (!file) {
-        error = "cannot write " + path;
-        return false;
-    }
-    return true;
+    return platform::replaceWholeFile(path, writePackage(entries), error);
 }

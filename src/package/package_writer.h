@@ -27,7 +27,7 @@ bool validPackageEntry(const PackageEntry& entry, std::string& why);
 
 std::vector<uint8_t> writePackage(const std::vector<PackageEntry>& entries);
 
-// Writes the package to `path`, replacing the file. False with `error` set
-// when the file cannot be written.
+// Writes the package to `path`, replacing the file in one step (a failure
+// leaves the old file as it was). False with `error` set when it cannot.
 bool writePackageFile(const std::string& path, const std::vector<PackageEntry>& entries,
                       std::string& error);

@@ -1,13 +1,9 @@
 #include "settings/settings_file.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <fstream>
-#include <random>
 
 #include "package/byte_cursor.h"
-#include "platform/files.h"
+#include "platform/replace_whole_file.h"
 
 namespace {
 
@@ -31,10 +27,6 @@ bool takeBlock(ByteCursor& cursor, std::vector<uint8_t>& block) {
 
 void putU32(std::vector<uint8_t>& out, uint32_t value) {
     for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
-}
-
-std::string describeErrno() {
-    return std::strerror(errno);
 }
 
 }  // namespace
@@ -102,36 +94,5 @@ bool saveSettingsFile(const std::string& path, const SettingsFile& file, std::st
         error = "settings file: no application-data folder to write it in";
         return false;
     }
-    const std::vector<uint8_t> bytes = encodeSettingsFile(file);
-
-    // A fresh name beside the target; a file of that name is never reused.
-    std::random_device entropy;
-    std::string temporary;
-    std::FILE* out = nullptr;
-    for (int attempt = 0; attempt < 16 && !out; ++attempt) {
-        temporary = path + ".new-" + std::to_string(entropy() % 1000000000u);
-        out = platform::createNewFile(temporary);
-        if (!out && errno != EEXIST) break;
-    }
-    if (!out) {
-        error = path + ": cannot create a new settings file beside it: " + describeErrno();
-        return false;
-    }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size() &&
-                         platform::flushToDisk(out);
-    const std::string writeError = written ? std::string() : describeErrno();
-    const bool closed = std::fclose(out) == 0;
-    if (!written || !closed) {
-        error = path + ": writing the new settings failed: " +
-                (written ? describeErrno() : writeError);
-        std::remove(temporary.c_str());
-        return false;
-    }
-    std::string replaceError;
-    if (!platform::replaceFile(temporary, path, replaceError)) {
-        error = path + ": cannot replace the settings file: " + replaceError;
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    return platform::replaceWholeFile(path, encodeSettingsFile(file), error);
 }

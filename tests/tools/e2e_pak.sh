@@ -1,6 +1,8 @@
 # The pak tool end to end: create a package from files, list it, extract from
 # it and check it; check fails on a model whose texture is missing, on a
-# damaged model and on an unusable generated-texture name.
+# damaged model and on an unusable generated-texture name. Import: a model
+# from an OBJ takes the heart's place and the show draws it; the heart comes
+# back from export and import unchanged; bad files change nothing.
 source "$AMBER_TEST_SUPPORT/e2e-lib.sh"
 
 pak="${AMBER_PAK:-$AMBER_SAVER_DIR/../tools/pak/pak}"
@@ -114,3 +116,88 @@ mkdir inner && (cd inner && "$pak" extract ../evil.pak ../evil) || fail "extract
 [ -e evil ] && fail "extract wrote outside the current directory"
 [ -f inner/_.._evil ] || fail "extract used another name: $(ls inner)"
 pass "create refuses duplicates; extract keeps hostile names inside the directory"
+
+# import: an OBJ cube in the heart's place
+snapshot="$AMBER_SAVER_DIR/../amber-snapshot"
+mkdir show && cp "$AMBER_SAVER_DIR"/*.pak show/ || fail "cannot copy the packages"
+cat > cube.obj <<'OBJ'
+mtllib cube.mtl
+v -1 -1 -1
+v 1 -1 -1
+v 1 1 -1
+v -1 1 -1
+v -1 -1 1
+v 1 -1 1
+v 1 1 1
+v -1 1 1
+vt 0 0
+vt 1 0
+vt 1 1
+vt 0 1
+usemtl green
+f 1 4 3 2
+f 5 6 7 8
+f 1 2 6 5
+f 2 3 7 6
+f 4 1 5 8
+usemtl lid
+f 4/1 8/2 7/3 3/4
+OBJ
+printf 'newmtl green\nKd 0.1 0.9 0.2\n\nnewmtl lid\nKd 1 1 1\nmap_Kd lid.png\n' > cube.mtl
+convert -size 300x200 gradient:yellow-blue lid.png || fail "convert failed"
+"$pak" import --fit 21.2 show/main.pak serdce=cube.obj > import.out || fail "import failed"
+grep -qF '"serdce": cube.obj: 12 triangles in 2 sub-meshes, radius 1.73205 fitted to 21.2' import.out &&
+    grep -qF '"serdce_tex": texture "lid.png", 300 x 200, resized to 256 x 256' import.out &&
+    grep -qF 'show/main.pak: 7 entries (2 replaced, 0 added)' import.out || fail "import said: $(cat import.out)"
+"$pak" check show/main.pak > /dev/null || fail "check refused the imported model"
+"$pak" list show/main.pak | grep -qF 'model: 2 sub-meshes, 12 triangles, textures (none), "serdce_tex"' ||
+    fail "list: $("$pak" list show/main.pak)"
+pass "import replaces the heart and its texture, resized and reported, and check accepts them"
+
+# The show draws it: green covers the heart's place, where the heart drew none.
+for saver in show "$AMBER_SAVER_DIR"; do
+    "$snapshot" --saver-dir "$saver" -W 512 -H 384 --at 8000 --clock off --calendar off --fps off \
+        -o "$(basename "$saver").png" || fail "snapshot of $saver failed"
+done
+green() { convert "$1" -fx 'g > r + 0.25 ? 1 : 0' "$2" && convert "$2" -format '%[fx:mean]' info:; }
+covered=$(green show.png show-mask.png)
+heart_green=$(green saver.png saver-mask.png)
+box=$(convert show-mask.png -trim -format '%w %h %X %Y' info:)
+read -r w h x y <<< "${box//+/}"
+cx=$(( x + w / 2 )) cy=$(( y + h / 2 ))
+awk "BEGIN { exit !($covered > 0.05 && $heart_green < 0.001) }" ||
+    fail "green covers $covered of the picture with the cube, $heart_green with the heart"
+[ $cx -gt 206 ] && [ $cx -lt 306 ] && [ $cy -gt 150 ] && [ $cy -lt 250 ] ||
+    fail "the cube is drawn around ($cx, $cy), not where the heart is"
+pass "the show draws the imported model in the heart's place"
+
+# The heart through export and import. assimp holds numbers as floats, so
+# each comes back within a millionth of its size (plus a millionth).
+"$pak" export "$AMBER_SAVER_DIR/main.pak" serdce heart.obj > /dev/null &&
+    "$pak" import again.pak serdce=heart.obj > /dev/null &&
+    "$pak" export again.pak serdce again.obj > /dev/null || fail "export, import, export failed"
+paste -d' ' <(grep -E '^(v|vt|vn) ' heart.obj) <(grep -E '^(v|vt|vn) ' again.obj) | awk '
+    { n = NF / 2; if ($1 != $(n + 1)) { print "line " NR ": " $0; bad = 1; exit }
+      for (i = 2; i <= n; i++) { d = $i - $(n + i); m = $i < 0 ? -$i : $i; if (d > 1e-6 * (1 + m) || d < -1e-6 * (1 + m)) { print "line " NR ": " $0; bad = 1; exit } } }
+    END { if (NR == 0 || bad) exit 1 }' > roundtrip.out || fail "the round trip changed: $(cat roundtrip.out)"
+[ "$(grep -c '^f ' again.obj)" = "$heart_triangles" ] || fail "the round trip lost triangles"
+pass "positions, normals and texture coordinates survive export and import"
+
+# Bad files: one line, exit 1, and the package as it was.
+cp show/main.pak before.pak
+printf 'glTF\x02\x00\x00\x00\xff\xff\xff\x7f\x10\x00\x00\x00JSON{"asset":' > hostile.glb
+printf 'mtllib lost.mtl\nusemtl skin\nv 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n' > lost.obj
+printf 'newmtl skin\nmap_Kd nowhere.png\n' > lost.mtl
+# 342 polygons of 32767 corners: 11.2 million triangles, beyond an entry's 2 GiB.
+python3 -c "import sys; sys.stdout.write('v 0 0 0\nv 1 0 0\nv 0 1 0\n' + ('f' + ' 1 2 3' * 10922 + ' 1\n') * 342)" > millions.obj
+for bad in hostile.glb:'cannot import' lost.obj:'texture "nowhere.png" cannot be read' \
+           fon.bmp:'cannot import' millions.obj:'has 11205630 triangles' missing.obj:'cannot import'; do
+    file=${bad%%:*} expected=${bad#*:}
+    if "$pak" import show/main.pak serdce=cube.obj heart2="$file" > /dev/null 2> import.err; then
+        fail "import of $file succeeded"
+    fi
+    [ "$(wc -l < import.err)" = 1 ] && grep -q "^pak: $file: .*$expected" import.err ||
+        fail "import of $file said: $(cat import.err)"
+    cmp -s before.pak show/main.pak || fail "a refused import of $file changed the package"
+done
+pass "bad model files are refused in one line and leave the package as it was"

@@ -64,7 +64,8 @@ TEST(ObjExport, EveryCornerAndMaterialIsWrittenAsStored) {
     const std::vector<uint8_t> entry = writeModelEntry({quad, triangle}, 255);
     ObjFiles files;
     std::string error;
-    ASSERT_TRUE(exportObj(entry.data(), entry.size(), "heart.mtl", {{"skin.png", "heart_skin.png"}}, files, error))
+    ASSERT_TRUE(exportObj(entry.data(), entry.size(), "heart.mtl", {{"skin.png", "heart_skin.png"}}, files, error,
+                          UpAxis::z))
         << error;
 
     EXPECT_EQ(files.obj.rfind("mtllib heart.mtl\n", 0), 0u);
@@ -75,7 +76,9 @@ TEST(ObjExport, EveryCornerAndMaterialIsWrittenAsStored) {
     };
     expectNear(obj.v, joined(quad.positions, triangle.positions), "v");
     expectNear(obj.vn, joined(quad.normals, triangle.normals), "vn");
-    expectNear(obj.vt, joined(quad.texCoords, triangle.texCoords), "vt");
+    std::vector<double> flipped = joined(quad.texCoords, triangle.texCoords);
+    for (size_t i = 1; i < flipped.size(); i += 2) flipped[i] = 1 - flipped[i];
+    expectNear(obj.vt, flipped, "vt (t counted from the image's last row)");
     ASSERT_EQ(obj.faces.size(), 3u);
     EXPECT_EQ(obj.faces[1], "f 4/4/4 5/5/5 6/6/6");
     EXPECT_EQ(obj.faces[2], "f 7/7/7 8/8/8 9/9/9");  // numbering runs on across objects
@@ -86,6 +89,12 @@ TEST(ObjExport, EveryCornerAndMaterialIsWrittenAsStored) {
     EXPECT_NE(files.mtl.find("map_Kd heart_skin.png\n"), std::string::npos);
     EXPECT_NE(files.mtl.find("# texture \"##plasma\" (generated)"), std::string::npos) << files.mtl;
     EXPECT_NE(files.mtl.find("# drawn in the transparent pass"), std::string::npos);
+
+    // Written standing on Y, the show's (x, y, z) is the file's (x, z, -y).
+    ASSERT_TRUE(exportObj(entry.data(), entry.size(), "heart.mtl", {}, files, error, UpAxis::y));
+    const ParsedObj turned = parse(files.obj);
+    expectNear({turned.v.begin() + 6, turned.v.begin() + 9}, {1, 0.1234567891234, -1}, "v, Y up");
+    expectNear({turned.vn.begin() + 6, turned.vn.begin() + 9}, {0, 0.8, -0.6}, "vn, Y up");
 }
 
 TEST(ObjExport, DamagedEntriesAreRefusedSayingWhere) {

@@ -1,8 +1,9 @@
-// pak: lists, extracts, exports, creates and checks the package files of the
+// pak: lists, extracts, exports, creates, imports into and checks the package files of the
 // screensaver. See pak_commands.h for what each command does.
 #include <CLI/CLI.hpp>
 
 #include <iostream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,10 @@ int main(int argc, char** argv) {
 
     std::string package, entry, output;
     std::vector<std::string> entries;
+    // The model files' up axis: Y for glTF and most OBJ exports; the show's models stand on Z.
+    UpAxis up = UpAxis::y;
+    const std::map<std::string, UpAxis> upAxes{{"y", UpAxis::y}, {"z", UpAxis::z}};
+    const char* upHelp = "The file's up axis: y (glTF, most OBJ exports) or z (as the package stores it)";
 
     CLI::App* list = app.add_subcommand("list", "Show every entry: name, size and what it is");
     list->add_option("FILE", package, "Package file")->required();
@@ -27,11 +32,22 @@ int main(int argc, char** argv) {
     exporter->add_option("FILE", package, "Package file")->required();
     exporter->add_option("ENTRY", entry, "Model entry name (exact, case-sensitive)")->required();
     exporter->add_option("OUT", output, "OBJ file to write")->required();
+    exporter->add_option("--up", up, upHelp)->transform(CLI::CheckedTransformer(upAxes));
 
     CLI::App* create = app.add_subcommand("create", "Make a package from files");
     create->add_option("OUT", output, "Package file to write")->required();
     create->add_option("ENTRIES", entries, "NAME=PATH, one per entry, in package order")
         ->required();
+
+    double fitRadius = 0;
+    CLI::App* importer = app.add_subcommand("import", "Add models (OBJ, glTF, GLB) and their textures to a package");
+    importer->add_option("OUT", output, "Package file: entries of the same names are replaced, others kept")
+        ->required();
+    importer->add_option("MODELS", entries, "NAME=MODEL_FILE, one per model entry")->required();
+    importer->add_option("--fit", fitRadius,
+                         "Centre and scale each model into a sphere of radius R (21.2 matches the heart)")
+        ->check(CLI::PositiveNumber);
+    importer->add_option("--up", up, upHelp)->transform(CLI::CheckedTransformer(upAxes));
 
     CLI::App* check = app.add_subcommand("check", "Check that every model and its textures load");
     check->add_option("FILE", package, "Package file")->required();
@@ -40,7 +56,8 @@ int main(int argc, char** argv) {
 
     if (list->parsed()) return pakList(package, std::cout, std::cerr);
     if (extract->parsed()) return pakExtract(package, entry, output, std::cout, std::cerr);
-    if (exporter->parsed()) return pakExport(package, entry, output, std::cout, std::cerr);
+    if (exporter->parsed()) return pakExport(package, entry, output, up, std::cout, std::cerr);
     if (create->parsed()) return pakCreate(output, entries, std::cout, std::cerr);
+    if (importer->parsed()) return pakImport(output, entries, fitRadius, up, std::cout, std::cerr);
     return pakCheck(package, std::cout, std::cerr);
 }

@@ -8,15 +8,18 @@
 
 namespace {
 
+// Reads `count` values; the record's parser checked the array's size.
+void readValues(ByteCursor& values, double* out, int count) {
+    for (int i = 0; i < count; ++i) values.readF64(out[i]);
+}
+
 // "%.9g" keeps a float's worth of digits, enough for any viewer and for the
 // round trip of what the show draws in single precision.
-void appendNumbers(std::string& text, const char* tag, ByteCursor& values, int count) {
+void appendLine(std::string& text, const char* tag, const double* values, int count) {
     text += tag;
     for (int i = 0; i < count; ++i) {
-        double value = 0;
-        values.readF64(value);  // the record's parser checked the array's size
         char number[32];
-        std::snprintf(number, sizeof number, " %.9g", value);
+        std::snprintf(number, sizeof number, " %.9g", values[i]);
         text += number;
     }
     text += '\n';
@@ -54,7 +57,8 @@ void appendMaterial(std::string& mtl, int index, const SubMeshRecordView& record
 }  // namespace
 
 bool exportObj(const uint8_t* data, size_t size, const std::string& mtlFileName,
-               const std::map<std::string, std::string>& textureFiles, ObjFiles& files, std::string& error) {
+               const std::map<std::string, std::string>& textureFiles, ObjFiles& files, std::string& error,
+               UpAxis up) {
     ByteCursor cursor(data, size);
     int32_t count = 0;
     if (!readModelHeader(cursor, count, error)) return false;
@@ -71,9 +75,16 @@ bool exportObj(const uint8_t* data, size_t size, const std::string& mtlFileName,
         ByteCursor normals(record.normals, triangles * normalBytesPerTriangle);
         ByteCursor texCoords(record.texCoords, triangles * texCoordBytesPerTriangle);
         for (size_t c = 0; c < triangles * 3; ++c) {
-            appendNumbers(files.obj, "v", positions, 3);
-            appendNumbers(files.obj, "vt", texCoords, 2);
-            appendNumbers(files.obj, "vn", normals, 3);
+            double p[3], t[2], n[3];
+            readValues(positions, p, 3);
+            readValues(texCoords, t, 2);
+            readValues(normals, n, 3);
+            fromShowFrame(p, up);
+            fromShowFrame(n, up);
+            t[1] = 1 - t[1];
+            appendLine(files.obj, "v", p, 3);
+            appendLine(files.obj, "vt", t, 2);
+            appendLine(files.obj, "vn", n, 3);
         }
         for (size_t t = 0; t < triangles; ++t) {
             files.obj += 'f';

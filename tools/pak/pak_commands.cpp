@@ -11,7 +11,10 @@
 #include <set>
 
 #include "mesh/model_entry.h"
+#include "mesh/model_writer.h"
+#include "model_import.h"
 #include "obj_export.h"
+#include "png_writer.h"
 #include "mesh/sub_mesh_record.h"
 #include "package/image_decode.h"
 #include "package/package_reader.h"
@@ -83,7 +86,8 @@ std::string describe(const PackageEntryView& entry) {
                            std::to_string(model.triangleCount) + " triangles, textures";
         if (model.textureNames.empty()) text += " (none)";
         for (size_t i = 0; i < model.textureNames.size(); ++i) {
-            text += (i ? ", " : " ") + quotedName(model.textureNames[i]);
+            const std::string& name = model.textureNames[i];
+            text += (i ? ", " : " ") + (name.empty() ? std::string("(none)") : quotedName(name));
         }
         return text;
     }
@@ -128,6 +132,7 @@ void checkModel(const std::string& path, const LoadedPackage& package,
                 std::vector<std::string>& problems) {
     const std::string where = path + ": entry " + quotedName(entry.name) + ": ";
     for (const std::string& texture : model.textureNames) {
+        if (texture.empty()) continue;
         if (isProceduralTextureName(texture.c_str())) {
             ProceduralTextureName parsed;
             std::string why;
@@ -147,6 +152,77 @@ void checkModel(const std::string& path, const LoadedPackage& package,
                                " is not an image SDL_image can decode");
         }
     }
+}
+
+// Splits a NAME=PATH argument; false, with one line on `err`, when it is not one.
+bool splitNamePath(const std::string& argument, std::string& name, std::string& path, std::ostream& err) {
+    const size_t equals = argument.find('=');
+    if (equals == std::string::npos || equals == 0) {
+        err << "pak: " << quotedName(argument) << " is not NAME=PATH\n";
+        return false;
+    }
+    name = argument.substr(0, equals);
+    path = argument.substr(equals + 1);
+    return true;
+}
+
+bool opaque(const std::vector<uint8_t>& rgba) {
+    for (size_t i = 3; i < rgba.size(); i += 4) {
+        if (rgba[i] != 255) return false;
+    }
+    return true;
+}
+
+// Puts `entry` in the place of the entry of its name, or adds it at the end.
+// True when it replaced one.
+bool putEntry(std::vector<PackageEntry>& entries, PackageEntry entry) {
+    for (PackageEntry& existing : entries) {
+        if (existing.name == entry.name) {
+            existing.data = std::move(entry.data);
+            return true;
+        }
+    }
+    entries.push_back(std::move(entry));
+    return false;
+}
+
+// Imports one model into entries (the model's and its images'); false, with
+// one line on `err` naming the file, when it cannot.
+bool importEntries(const std::string& name, const std::string& path, double fitRadius, UpAxis up,
+                   std::vector<PackageEntry>& made, std::ostream& out, std::ostream& err) {
+    ImportOptions options;
+    options.entryName = name;
+    options.fitRadius = fitRadius;
+    options.up = up;
+    ImportedModel model;
+    std::string error;
+    if (!importModel(path, options, model, error)) {
+        err << "pak: " << path << ": " << error << "\n";
+        return false;
+    }
+    made.push_back({name, writeModelEntry(model.subMeshes)});
+    for (const ImportedImage& image : model.images) {
+        made.push_back({image.entryName, encodePng(image.width, image.height, image.rgba, opaque(image.rgba))});
+    }
+    for (const PackageEntry& e : made) {
+        if (!validPackageEntry(e, error)) {
+            err << "pak: " << path << ": " << error << "\n";
+            return false;
+        }
+    }
+    out << quotedName(name) << ": " << path << ": " << model.triangleCount << " triangles in "
+        << model.subMeshes.size() << " sub-meshes, radius " << model.radius;
+    if (fitRadius > 0) out << " fitted to " << fitRadius;
+    out << "\n";
+    for (const ImportedImage& image : model.images) {
+        out << quotedName(image.entryName) << ": texture " << quotedName(image.source) << ", "
+            << image.sourceWidth << " x " << image.sourceHeight;
+        if (image.width != image.sourceWidth || image.height != image.sourceHeight) {
+            out << ", resized to " << image.width << " x " << image.height << " (powers of two)";
+        }
+        out << "\n";
+    }
+    return true;
 }
 
 }  // namespace
@@ -175,7 +251,7 @@ int pakExtract(const std::string& packagePath, const std::string& entryName,
 }
 
 int pakExport(const std::string& packagePath, const std::string& entryName, const std::string& objPath,
-              std::ostream& out, std::ostream& err) {
+              UpAxis up, std::ostream& out, std::ostream& err) {
     LoadedPackage package;
     const PackageEntryView* entry = loadEntry(packagePath, entryName, package, err);
     if (!entry) return 1;
@@ -202,7 +278,7 @@ int pakExport(const std::string& packagePath, const std::string& entryName, cons
         textureFiles[texture] = name;
     }
     ObjFiles files;
-    if (!exportObj(entry->data, size, stem + ".mtl", textureFiles, files, error)) {
+    if (!exportObj(entry->data, size, stem + ".mtl", textureFiles, files, error, up)) {
         err << "pak: " << where << error << "\n";
         return 1;
     }
@@ -221,14 +297,9 @@ int pakCreate(const std::string& outputPath, const std::vector<std::string>& arg
     std::vector<PackageEntry> entries;
     std::set<std::string> seen;
     for (const std::string& argument : arguments) {
-        const size_t equals = argument.find('=');
-        if (equals == std::string::npos) {
-            err << "pak: " << quotedName(argument) << " is not NAME=PATH\n";
-            return 1;
-        }
         PackageEntry entry;
-        entry.name = argument.substr(0, equals);
-        const std::string source = argument.substr(equals + 1);
+        std::string source;
+        if (!splitNamePath(argument, entry.name, source, err)) return 1;
         if (!seen.insert(entry.name).second) {
             err << "pak: entry " << quotedName(entry.name)
                 << " is given twice; a package finds only the first\n";
@@ -251,6 +322,46 @@ int pakCreate(const std::string& outputPath, const std::vector<std::string>& arg
         return 1;
     }
     out << outputPath << ": " << entries.size() << " entries\n";
+    return 0;
+}
+
+int pakImport(const std::string& packagePath, const std::vector<std::string>& models, double fitRadius,
+              UpAxis up, std::ostream& out, std::ostream& err) {
+    std::vector<PackageEntry> entries;
+    if (std::filesystem::exists(packagePath)) {
+        LoadedPackage package;
+        if (!loadPackage(packagePath, package, err)) return 1;
+        for (const PackageEntryView& view : package.entries) {
+            entries.push_back({view.name, std::vector<uint8_t>(view.data, view.data + view.size)});
+        }
+    }
+    int replaced = 0, added = 0;
+    std::set<std::string> seen;
+    for (const std::string& argument : models) {
+        std::string name, path;
+        if (!splitNamePath(argument, name, path, err)) return 1;
+        std::vector<PackageEntry> made;
+        try {
+            if (!importEntries(name, path, fitRadius, up, made, out, err)) return 1;
+        } catch (const std::exception& e) {  // the PNG encoder's or an allocation's failure
+            err << "pak: " << path << ": " << e.what() << "\n";
+            return 1;
+        }
+        for (PackageEntry& entry : made) {
+            if (!seen.insert(entry.name).second) {
+                err << "pak: entry " << quotedName(entry.name) << " would be made twice\n";
+                return 1;
+            }
+            (putEntry(entries, std::move(entry)) ? replaced : added)++;
+        }
+    }
+    std::string error;
+    if (!writePackageFile(packagePath, entries, error)) {
+        err << "pak: " << error << "\n";
+        return 1;
+    }
+    out << packagePath << ": " << entries.size() << " entries (" << replaced << " replaced, " << added
+        << " added)\n";
     return 0;
 }
 
