@@ -12,6 +12,7 @@
 #include "mesh/model_entry.h"
 #include "obj_export.h"
 #include "png_writer.h"
+#include "retexture.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -433,6 +434,41 @@ TEST(ImageResize, PowersOfTwoAndFilteredPixels) {
             EXPECT_EQ(std::vector<uint8_t>(out.begin() + i, out.begin() + i + 4),
                       (std::vector<uint8_t>{0x50, 0xA0, 0x10, 0x80}));
         }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Retexture, RenamesOnlyTheMatchingSubMeshesAndKeepsTheRestByteForByte) {
+    SubMeshRecord a = sphereRecord(), b = sphereRecord(), c = sphereRecord();
+    a.textureName = "c#Plasma8x8x1x2x3";
+    a.nameFieldPadding = 5;  // spare bytes after the terminator go with the old name
+    b.textureName = "other";
+    c.textureName = "c#Plasma8x8x1x2x3";
+    b.material.shininess = 7;
+    const std::vector<uint8_t> entry = writeModelEntry({a, b, c}, 255);
+
+    std::vector<uint8_t> out;
+    int renamed = 0;
+    std::string error;
+    ASSERT_TRUE(renameTexture(entry.data(), entry.size(), "c#Plasma8x8x1x2x3", "c#Plasma8x8x9x9x9", out,
+                              renamed, error))
+        << error;
+    EXPECT_EQ(renamed, 2);
+    a.textureName = c.textureName = "c#Plasma8x8x9x9x9";
+    a.nameFieldPadding = 0;
+    EXPECT_EQ(out, writeModelEntry({a, b, c}, 255)) << "as if written with the new name";
+
+    EXPECT_TRUE(renameTexture(entry.data(), entry.size(), "none", "x", out, renamed, error));
+    EXPECT_EQ(renamed, 0);
+    EXPECT_EQ(out.size(), entry.size());
+    EXPECT_FALSE(renameTexture(entry.data(), entry.size(), "other", std::string("a\0b", 3), out, renamed, error));
+    EXPECT_FALSE(renameTexture(entry.data(), 3, "other", "x", out, renamed, error));
+    for (size_t size = 9; size < entry.size(); size += 997) {
+        EXPECT_FALSE(renameTexture(entry.data(), size, "other", "x", out, renamed, error)) << size;
+        EXPECT_NE(error.find("sub-mesh"), std::string::npos) << size << ": " << error;
     }
 }
 

@@ -1,4 +1,4 @@
-// pak: lists, extracts, exports, creates, imports into and checks the package files of the
+// pak: lists, extracts, exports, creates, imports into, retextures and checks the package files of the
 // screensaver. See pak_commands.h for what each command does.
 #include <CLI/CLI.hpp>
 
@@ -40,14 +40,23 @@ int main(int argc, char** argv) {
         ->required();
 
     double fitRadius = 0;
-    CLI::App* importer = app.add_subcommand("import", "Add models (OBJ, glTF, GLB) and their textures to a package");
+    CLI::App* importer =
+        app.add_subcommand("import", "Add models (OBJ, glTF, GLB) with their textures, or images, to a package");
     importer->add_option("OUT", output, "Package file: entries of the same names are replaced, others kept")
         ->required();
-    importer->add_option("MODELS", entries, "NAME=MODEL_FILE, one per model entry")->required();
+    importer->add_option("FILES", entries, "NAME=FILE, one per entry: a model, or an image")->required();
     importer->add_option("--fit", fitRadius,
                          "Centre and scale each model into a sphere of radius R (21.2 matches the heart)")
         ->check(CLI::PositiveNumber);
     importer->add_option("--up", up, upHelp)->transform(CLI::CheckedTransformer(upAxes));
+
+    std::string from, to;
+    CLI::App* retexture = app.add_subcommand("retexture", "Give a model's sub-meshes another texture");
+    retexture->add_option("FILE", package, "Package file")->required();
+    retexture->add_option("ENTRY", entry, "Model entry name")->required();
+    retexture->add_option("FROM", from, "The texture name the sub-meshes use now")->required();
+    retexture->add_option("TO", to, "The texture name they use instead (an image entry or a generated texture)")
+        ->required();
 
     CLI::App* check = app.add_subcommand("check", "Check that every model and its textures load");
     check->add_option("FILE", package, "Package file")->required();
@@ -58,6 +67,7 @@ int main(int argc, char** argv) {
     if (extract->parsed()) return pakExtract(package, entry, output, std::cout, std::cerr);
     if (exporter->parsed()) return pakExport(package, entry, output, up, std::cout, std::cerr);
     if (create->parsed()) return pakCreate(output, entries, std::cout, std::cerr);
+    if (retexture->parsed()) return pakRetexture(package, entry, from, to, std::cout, std::cerr);
     if (importer->parsed()) return pakImport(output, entries, fitRadius, up, std::cout, std::cerr);
     return pakCheck(package, std::cout, std::cerr);
 }

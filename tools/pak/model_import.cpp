@@ -87,67 +87,63 @@ bool isPowerOfTwo(int32_t n) {
     return n > 0 && (n & (n - 1)) == 0;
 }
 
-// Decodes a texture (embedded or a file beside the model) into `image`,
-// resized to powers of two. False with `error` set when it cannot.
+// Sets the image's pixels from packed RGBA, resized to powers of two when
+// a side is not one or is above the limit.
+void setPixels(ImportedImage& image, std::vector<uint8_t> rgba, int32_t width, int32_t height) {
+    image.sourceWidth = width;
+    image.sourceHeight = height;
+    image.width = width;
+    image.height = height;
+    if (!isPowerOfTwo(width) || !isPowerOfTwo(height) || width > maxImportedTextureSide ||
+        height > maxImportedTextureSide) {
+        image.width = nearestPowerOfTwo(width, maxImportedTextureSide);
+        image.height = nearestPowerOfTwo(height, maxImportedTextureSide);
+        rgba = resizeRgba(rgba.data(), width, height, width * 4, image.width, image.height);
+    }
+    image.rgba = std::move(rgba);
+}
+
+// Decodes a texture (embedded or a file beside the model) into `image`.
+// False with `error` set when it cannot.
 bool loadTexture(const aiScene& scene, const std::filesystem::path& modelDirectory, ImportedImage& image,
                  std::string& error) {
     const std::string& source = image.source;
-    std::vector<uint8_t> rgba;
-    int32_t width = 0, height = 0;
-    if (const aiTexture* embedded = scene.GetEmbeddedTexture(source.c_str())) {
-        if (embedded->mHeight == 0) {  // compressed (PNG, JPEG, ...): mWidth bytes
-            RgbaImage decoded;
-            if (!decodeRgbaImage(reinterpret_cast<const uint8_t*>(embedded->pcData), embedded->mWidth, decoded)) {
-                error = "embedded texture " + quotedName(source) + " is not an image SDL_image can decode";
-                return false;
-            }
-            width = decoded.width;
-            height = decoded.height;
-            rgba = packedRows(decoded);
-        } else {  // raw texels, blue-green-red-alpha
-            if (embedded->mWidth > 16384 || embedded->mHeight > 16384) {
-                error = "embedded texture " + quotedName(source) + " is too large";
-                return false;
-            }
-            width = static_cast<int32_t>(embedded->mWidth);
-            height = static_cast<int32_t>(embedded->mHeight);
-            rgba.reserve(static_cast<size_t>(width) * height * 4);
-            for (size_t i = 0; i < static_cast<size_t>(width) * height; ++i) {
-                const aiTexel& t = embedded->pcData[i];
-                rgba.insert(rgba.end(), {t.r, t.g, t.b, t.a});
-            }
-        }
-    } else {
-        std::string name = source;
-        std::replace(name.begin(), name.end(), '\\', '/');
-        std::filesystem::path file(name);
-        if (file.is_relative()) file = modelDirectory / file;
-        std::vector<uint8_t> bytes;
-        RgbaImage decoded;
-        if (!readBytes(file, bytes)) {
-            error = "texture " + quotedName(source) + " cannot be read (" + file.string() + ")";
+    const aiTexture* embedded = scene.GetEmbeddedTexture(source.c_str());
+    if (embedded && embedded->mHeight > 0) {  // raw texels, blue-green-red-alpha
+        if (embedded->mWidth > 16384 || embedded->mHeight > 16384) {
+            error = "embedded texture " + quotedName(source) + " is too large";
             return false;
         }
-        if (!decodeRgbaImage(bytes.data(), bytes.size(), decoded)) {
-            error = "texture " + quotedName(source) + " is not an image SDL_image can decode";
-            return false;
+        std::vector<uint8_t> rgba;
+        rgba.reserve(static_cast<size_t>(embedded->mWidth) * embedded->mHeight * 4);
+        for (size_t i = 0; i < static_cast<size_t>(embedded->mWidth) * embedded->mHeight; ++i) {
+            const aiTexel& t = embedded->pcData[i];
+            rgba.insert(rgba.end(), {t.r, t.g, t.b, t.a});
         }
-        width = decoded.width;
-        height = decoded.height;
-        rgba = packedRows(decoded);
-    }
-    image.sourceWidth = width;
-    image.sourceHeight = height;
-    if (isPowerOfTwo(width) && isPowerOfTwo(height) && width <= maxImportedTextureSide &&
-        height <= maxImportedTextureSide) {
-        image.width = width;
-        image.height = height;
-        image.rgba = std::move(rgba);
+        setPixels(image, std::move(rgba), static_cast<int32_t>(embedded->mWidth),
+                  static_cast<int32_t>(embedded->mHeight));
         return true;
     }
-    image.width = nearestPowerOfTwo(width, maxImportedTextureSide);
-    image.height = nearestPowerOfTwo(height, maxImportedTextureSide);
-    image.rgba = resizeRgba(rgba.data(), width, height, width * 4, image.width, image.height);
+    if (embedded) {  // a compressed file (PNG, JPEG, ...) of mWidth bytes
+        if (!importImage(reinterpret_cast<const uint8_t*>(embedded->pcData), embedded->mWidth, image)) {
+            error = "embedded texture " + quotedName(source) + " is not an image SDL_image can decode";
+            return false;
+        }
+        return true;
+    }
+    std::string name = source;
+    std::replace(name.begin(), name.end(), '\\', '/');
+    std::filesystem::path file(name);
+    if (file.is_relative()) file = modelDirectory / file;
+    std::vector<uint8_t> bytes;
+    if (!readBytes(file, bytes)) {
+        error = "texture " + quotedName(source) + " cannot be read (" + file.string() + ")";
+        return false;
+    }
+    if (!importImage(bytes.data(), bytes.size(), image)) {
+        error = "texture " + quotedName(source) + " is not an image SDL_image can decode";
+        return false;
+    }
     return true;
 }
 
@@ -241,6 +237,13 @@ void fit(std::vector<SubMeshRecord>& subMeshes, const Sphere& sphere, double rad
 }
 
 }  // namespace
+
+bool importImage(const uint8_t* data, size_t size, ImportedImage& image) {
+    RgbaImage decoded;
+    if (!decodeRgbaImage(data, size, decoded)) return false;
+    setPixels(image, packedRows(decoded), decoded.width, decoded.height);
+    return true;
+}
 
 Sphere boundingSphere(const std::vector<SubMeshRecord>& subMeshes) {
     constexpr double inf = std::numeric_limits<double>::infinity();

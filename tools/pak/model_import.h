@@ -70,6 +70,11 @@ constexpr int32_t maxImportedTextureSide = 2048;
 // that cannot be read or decoded.
 bool importModel(const std::string& path, const ImportOptions& options, ImportedModel& model, std::string& error);
 
+// Decodes an image file's bytes into `image`'s size and pixels, resized to
+// powers of two like a model's textures. False when they are not an image
+// SDL_image decodes.
+bool importImage(const uint8_t* data, size_t size, ImportedImage& image);
+
 // The bounding sphere of 3-value positions: the centre of their box and the
 // largest distance from it.
 struct Sphere {

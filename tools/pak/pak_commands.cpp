@@ -15,6 +15,7 @@
 #include "model_import.h"
 #include "obj_export.h"
 #include "png_writer.h"
+#include "retexture.h"
 #include "mesh/sub_mesh_record.h"
 #include "package/image_decode.h"
 #include "package/package_reader.h"
@@ -117,13 +118,15 @@ bool writeFile(const std::string& path, const void* data, size_t size, std::ostr
     return false;
 }
 
-// The file-name extension model viewers expect for an image entry's bytes.
-std::string imageExtension(const PackageEntryView& entry) {
-    const uint8_t* d = entry.data;
-    if (entry.size >= 4 && d[0] == 0x89 && d[1] == 'P' && d[2] == 'N' && d[3] == 'G') return ".png";
-    if (entry.size >= 2 && d[0] == 'B' && d[1] == 'M') return ".bmp";
-    if (entry.size >= 2 && d[0] == 0xFF && d[1] == 0xD8) return ".jpg";
+// The file-name extension model viewers expect for an image's bytes.
+std::string imageExtension(const uint8_t* d, size_t size) {
+    if (size >= 4 && d[0] == 0x89 && d[1] == 'P' && d[2] == 'N' && d[3] == 'G') return ".png";
+    if (size >= 2 && d[0] == 'B' && d[1] == 'M') return ".bmp";
+    if (size >= 2 && d[0] == 0xFF && d[1] == 0xD8) return ".jpg";
     return ".img";
+}
+std::string imageExtension(const std::vector<uint8_t>& bytes) {
+    return imageExtension(bytes.data(), bytes.size());
 }
 
 // The problems of one model entry, one line each; none when it is sound.
@@ -166,6 +169,14 @@ bool splitNamePath(const std::string& argument, std::string& name, std::string& 
     return true;
 }
 
+void reportSize(std::ostream& out, const ImportedImage& image) {
+    out << image.sourceWidth << " x " << image.sourceHeight;
+    if (image.width != image.sourceWidth || image.height != image.sourceHeight) {
+        out << ", resized to " << image.width << " x " << image.height << " (powers of two)";
+    }
+    out << "\n";
+}
+
 bool opaque(const std::vector<uint8_t>& rgba) {
     for (size_t i = 3; i < rgba.size(); i += 4) {
         if (rgba[i] != 255) return false;
@@ -190,12 +201,28 @@ bool putEntry(std::vector<PackageEntry>& entries, PackageEntry entry) {
 // one line on `err` naming the file, when it cannot.
 bool importEntries(const std::string& name, const std::string& path, double fitRadius, UpAxis up,
                    std::vector<PackageEntry>& made, std::ostream& out, std::ostream& err) {
+    std::vector<uint8_t> bytes;
+    std::string error;
+    if (!readFile(path, bytes, error)) {
+        err << "pak: " << error << "\n";
+        return false;
+    }
+    ImportedImage image;
+    image.source = path;
+    if (importImage(bytes.data(), bytes.size(), image)) {
+        const bool resized = image.width != image.sourceWidth || image.height != image.sourceHeight;
+        // PNG and BMP files are kept as they are: every build's decoder reads them.
+        const bool keep = !resized && (imageExtension(bytes) == ".png" || imageExtension(bytes) == ".bmp");
+        made.push_back({name, keep ? bytes : encodePng(image.width, image.height, image.rgba, opaque(image.rgba))});
+        out << quotedName(name) << ": image " << path << ", ";
+        reportSize(out, image);
+        return true;
+    }
     ImportOptions options;
     options.entryName = name;
     options.fitRadius = fitRadius;
     options.up = up;
     ImportedModel model;
-    std::string error;
     if (!importModel(path, options, model, error)) {
         err << "pak: " << path << ": " << error << "\n";
         return false;
@@ -215,12 +242,8 @@ bool importEntries(const std::string& name, const std::string& path, double fitR
     if (fitRadius > 0) out << " fitted to " << fitRadius;
     out << "\n";
     for (const ImportedImage& image : model.images) {
-        out << quotedName(image.entryName) << ": texture " << quotedName(image.source) << ", "
-            << image.sourceWidth << " x " << image.sourceHeight;
-        if (image.width != image.sourceWidth || image.height != image.sourceHeight) {
-            out << ", resized to " << image.width << " x " << image.height << " (powers of two)";
-        }
-        out << "\n";
+        out << quotedName(image.entryName) << ": texture " << quotedName(image.source) << ", ";
+        reportSize(out, image);
     }
     return true;
 }
@@ -270,7 +293,7 @@ int pakExport(const std::string& packagePath, const std::string& entryName, cons
         const PackageEntryView* image = isProceduralTextureName(texture.c_str()) ? nullptr : findEntry(package, texture);
         if (!image) continue;
         std::string name = stem + "_" + safeFileName(texture);
-        const std::string extension = imageExtension(*image);
+        const std::string extension = imageExtension(image->data, static_cast<size_t>(image->size));
         if (!name.ends_with(extension)) name += extension;
         if (!writeFile((obj.parent_path() / name).string(), image->data, static_cast<size_t>(image->size), err)) {
             return 1;
@@ -362,6 +385,44 @@ int pakImport(const std::string& packagePath, const std::vector<std::string>& mo
     }
     out << packagePath << ": " << entries.size() << " entries (" << replaced << " replaced, " << added
         << " added)\n";
+    return 0;
+}
+
+int pakRetexture(const std::string& packagePath, const std::string& entryName, const std::string& from,
+                 const std::string& to, std::ostream& out, std::ostream& err) {
+    LoadedPackage package;
+    const PackageEntryView* entry = loadEntry(packagePath, entryName, package, err);
+    if (!entry) return 1;
+    const std::string where = packagePath + ": entry " + quotedName(entryName) + ": ";
+    std::vector<uint8_t> renamed;
+    int count = 0;
+    std::string error;
+    if (!renameTexture(entry->data, static_cast<size_t>(entry->size), from, to, renamed, count, error)) {
+        err << "pak: " << where << error << "\n";
+        return 1;
+    }
+    if (count == 0) {
+        err << "pak: " << where << "no sub-mesh uses texture " << quotedName(from) << "\n";
+        return 1;
+    }
+    ProceduralTextureName generated;
+    if (isProceduralTextureName(to.c_str()) && !parseProceduralTextureName(to, generated, error)) {
+        err << "pak: generated texture " << quotedName(to) << " cannot be made: " << error << "\n";
+        return 1;
+    }
+    std::vector<PackageEntry> entries;
+    for (const PackageEntryView& view : package.entries) {
+        entries.push_back({view.name, view.data == entry->data ? renamed
+                                                               : std::vector<uint8_t>(view.data, view.data + view.size)});
+    }
+    if (!writePackageFile(packagePath, entries, error)) {
+        err << "pak: " << error << "\n";
+        return 1;
+    }
+    out << where << count << " sub-meshes now use " << quotedName(to) << "\n";
+    if (!to.empty() && !isProceduralTextureName(to.c_str()) && !findEntry(package, to)) {
+        err << "pak: " << where << "note: the package has no entry " << quotedName(to) << " yet\n";
+    }
     return 0;
 }
 

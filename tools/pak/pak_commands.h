@@ -36,13 +36,22 @@ int pakCreate(const std::string& outputPath, const std::vector<std::string>& ent
 
 // Imports models from NAME=PATH arguments (OBJ, glTF, GLB, ...; see
 // model_import.h) into the package at `packagePath`: each becomes the model
-// entry NAME and its images NAME_tex, NAME_tex2, ... as PNG. When the package
+// entry NAME and its images NAME_tex, NAME_tex2, ... as PNG. An image file
+// (anything SDL_image decodes) becomes the image entry NAME: a PNG or BMP
+// whose sides are powers of two as it is, others as PNG, resized. When the package
 // exists, entries of those names are replaced where they stand and the rest
 // kept; otherwise it is made. With `fitRadius` > 0 each model is centred and
 // scaled into a sphere of that radius. `up` is the files' up axis. Nothing is
 // written unless every model imports.
 int pakImport(const std::string& packagePath, const std::vector<std::string>& models, double fitRadius,
               UpAxis up, std::ostream& out, std::ostream& err);
+
+// Makes every sub-mesh of model entry `entryName` that uses texture `from`
+// use `to` (retexture.h); the package is rewritten with the rest unchanged.
+// Fails when no sub-mesh uses `from`; a `to` that names no entry yet is
+// written and noted.
+int pakRetexture(const std::string& packagePath, const std::string& entryName, const std::string& from,
+                 const std::string& to, std::ostream& out, std::ostream& err);
 
 // Every entry is a model that parses within its bounds or an image that
 // decodes; every texture a model names is a generated texture with a usable
