@@ -55,8 +55,13 @@ inline std::vector<uint8_t> bmp32(int32_t width, int32_t height, const std::vect
 // One colour everywhere.
 inline std::vector<uint8_t> solidBmp32(int32_t width, int32_t height, uint8_t r, uint8_t g,
                                        uint8_t b, uint8_t a) {
-    std::vector<uint8_t> rgba;
-    for (int32_t i = 0; i < width * height; ++i) rgba.insert(rgba.end(), {r, g, b, a});
+    std::vector<uint8_t> rgba(static_cast<size_t>(width) * static_cast<size_t>(height) * 4);
+    for (size_t i = 0; i < rgba.size(); i += 4) {
+        rgba[i] = r;
+        rgba[i + 1] = g;
+        rgba[i + 2] = b;
+        rgba[i + 3] = a;
+    }
     return bmp32(width, height, rgba);
 }
 
