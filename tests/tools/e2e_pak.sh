@@ -120,29 +120,7 @@ pass "create refuses duplicates; extract keeps hostile names inside the director
 # import: an OBJ cube in the heart's place
 snapshot="$AMBER_SAVER_DIR/../amber-snapshot"
 mkdir show && cp "$AMBER_SAVER_DIR"/*.pak show/ || fail "cannot copy the packages"
-cat > cube.obj <<'OBJ'
-mtllib cube.mtl
-v -1 -1 -1
-v 1 -1 -1
-v 1 1 -1
-v -1 1 -1
-v -1 -1 1
-v 1 -1 1
-v 1 1 1
-v -1 1 1
-vt 0 0
-vt 1 0
-vt 1 1
-vt 0 1
-usemtl green
-f 1 4 3 2
-f 5 6 7 8
-f 1 2 6 5
-f 2 3 7 6
-f 4 1 5 8
-usemtl lid
-f 4/1 8/2 7/3 3/4
-OBJ
+cp "$AMBER_TEST_SUPPORT/../tools/models/cube.obj" . || fail "no cube.obj"
 printf 'newmtl green\nKd 0.1 0.9 0.2\n\nnewmtl lid\nKd 1 1 1\nmap_Kd lid.png\n' > cube.mtl
 convert -size 300x200 gradient:yellow-blue lid.png || fail "convert failed"
 "$pak" import --fit 21.2 show/main.pak serdce=cube.obj > import.out || fail "import failed"

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 #include <numbers>
 
 #include "image_resize.h"
@@ -31,30 +32,6 @@ std::vector<uint8_t> gradientPng(int width, int height, uint8_t alpha = 255) {
     }
     return encodePng(width, height, rgba);
 }
-
-// A unit cube without normals: six quads, the top one textured.
-const char* cubeObj = R"(mtllib cube.mtl
-v -1 -1 -1
-v 1 -1 -1
-v 1 1 -1
-v -1 1 -1
-v -1 -1 1
-v 1 -1 1
-v 1 1 1
-v -1 1 1
-vt 0 0
-vt 1 0
-vt 1 1
-vt 0 1
-usemtl green
-f 1 4 3 2
-f 5 6 7 8
-f 1 2 6 5
-f 2 3 7 6
-f 4 1 5 8
-usemtl lid
-f 4/1 8/2 7/3 3/4
-)";
 
 const char* cubeMtl = R"(newmtl green
 Ka 0.1 0.2 0.3
@@ -171,7 +148,8 @@ void expectVectorsNear(const std::vector<double>& actual, const std::vector<doub
 
 TEST(ModelImport, ObjMaterialsNormalsAndTextureBecomeRecords) {
     TempDir dir;
-    dir.write("cube.obj", cubeObj);
+    // A cube of side 2 without normals: six quads, the top one textured.
+    std::filesystem::copy_file(AMBER_TEST_MODELS "cube.obj", dir.path() + "/cube.obj");
     dir.write("cube.mtl", cubeMtl);
     dir.write("lid.png", text(gradientPng(3, 6)));
     ImportedModel model;
