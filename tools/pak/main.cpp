@@ -3,7 +3,6 @@
 #include <CLI/CLI.hpp>
 
 #include <iostream>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -16,8 +15,7 @@ int main(int argc, char** argv) {
     std::string package, entry, output;
     std::vector<std::string> entries;
     // The model files' up axis: Y for glTF and most OBJ exports; the show's models stand on Z.
-    UpAxis up = UpAxis::y;
-    const std::map<std::string, UpAxis> upAxes{{"y", UpAxis::y}, {"z", UpAxis::z}};
+    std::string upName = "y";
     const char* upHelp = "The file's up axis: y (glTF, most OBJ exports) or z (as the package stores it)";
 
     CLI::App* list = app.add_subcommand("list", "Show every entry: name, size and what it is");
@@ -32,7 +30,7 @@ int main(int argc, char** argv) {
     exporter->add_option("FILE", package, "Package file")->required();
     exporter->add_option("ENTRY", entry, "Model entry name (exact, case-sensitive)")->required();
     exporter->add_option("OUT", output, "OBJ file to write")->required();
-    exporter->add_option("--up", up, upHelp)->transform(CLI::CheckedTransformer(upAxes));
+    exporter->add_option("--up", upName, upHelp)->check(CLI::IsMember({"y", "z"}));
 
     CLI::App* create = app.add_subcommand("create", "Make a package from files");
     create->add_option("OUT", output, "Package file to write")->required();
@@ -48,7 +46,7 @@ int main(int argc, char** argv) {
     importer->add_option("--fit", fitRadius,
                          "Centre and scale each model into a sphere of radius R (21.2 matches the heart)")
         ->check(CLI::PositiveNumber);
-    importer->add_option("--up", up, upHelp)->transform(CLI::CheckedTransformer(upAxes));
+    importer->add_option("--up", upName, upHelp)->check(CLI::IsMember({"y", "z"}));
 
     std::string from, to;
     CLI::App* retexture = app.add_subcommand("retexture", "Give a model's sub-meshes another texture");
@@ -62,6 +60,7 @@ int main(int argc, char** argv) {
     check->add_option("FILE", package, "Package file")->required();
 
     CLI11_PARSE(app, argc, argv);
+    const UpAxis up = upName == "z" ? UpAxis::z : UpAxis::y;
 
     if (list->parsed()) return pakList(package, std::cout, std::cerr);
     if (extract->parsed()) return pakExtract(package, entry, output, std::cout, std::cerr);
