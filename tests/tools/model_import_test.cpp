@@ -8,11 +8,14 @@
 #include <cstring>
 #include <filesystem>
 #include <numbers>
+#include <sstream>
 
 #include "image_resize.h"
 #include "mesh/model_entry.h"
 #include "obj_export.h"
+#include "pak_commands.h"
 #include "png_writer.h"
+#include "snapshot.h"
 #include "retexture.h"
 #include "support/temp_dir.h"
 
@@ -46,7 +49,8 @@ map_Kd lid.png
 )";
 
 // A glTF square of two triangles standing in the x-y plane (Y up, facing
-// +Z), with normals, texture coordinates and an embedded PNG.
+// +Z), with normals, texture coordinates and an embedded PNG; or a cube of
+// six of them.
 struct GltfSquare {
     std::vector<uint8_t> buffer;  // positions, normals, uvs, indices, image
     std::string json;
@@ -60,7 +64,17 @@ void appendFloats(std::vector<uint8_t>& out, std::initializer_list<float> values
     }
 }
 
-GltfSquare gltfSquare(const std::string& alphaMode, const std::string& bufferUri) {
+// Six nodes placing the square as the faces of a cube of side 2.
+const char* cubeNodes = R"("scenes": [{"nodes": [0, 1, 2, 3, 4, 5]}],
+ "nodes": [{"mesh": 0, "translation": [0, 0, 1]},
+   {"mesh": 0, "translation": [0, 0, -1], "rotation": [0, 1, 0, 0]},
+   {"mesh": 0, "translation": [1, 0, 0], "rotation": [0, 0.70710678, 0, 0.70710678]},
+   {"mesh": 0, "translation": [-1, 0, 0], "rotation": [0, -0.70710678, 0, 0.70710678]},
+   {"mesh": 0, "translation": [0, 1, 0], "rotation": [-0.70710678, 0, 0, 0.70710678]},
+   {"mesh": 0, "translation": [0, -1, 0], "rotation": [0.70710678, 0, 0, 0.70710678]}],)";
+
+GltfSquare gltfSquare(const std::string& alphaMode, const std::string& bufferUri,
+                      const std::string& baseColour = "[1, 0.5, 0.25, 0.8]", bool cube = false) {
     GltfSquare g;
     appendFloats(g.buffer, {-1, -1, 0, 1, -1, 0, 1, 1, 0, -1, 1, 0});   // 0: 48 bytes
     appendFloats(g.buffer, {0, 0, 1, 0, 0, 1, 0, 0, 1, 0, 0, 1});       // 48: 48 bytes
@@ -71,11 +85,11 @@ GltfSquare gltfSquare(const std::string& alphaMode, const std::string& bufferUri
     g.buffer.insert(g.buffer.end(), png.begin(), png.end());
     while (g.buffer.size() % 4) g.buffer.push_back(0);
     const std::string uri = bufferUri.empty() ? "" : "\"uri\": \"" + bufferUri + "\", ";
-    g.json = R"({"asset": {"version": "2.0"}, "scene": 0, "scenes": [{"nodes": [0]}],
- "nodes": [{"mesh": 0}],
+    g.json = std::string(R"({"asset": {"version": "2.0"}, "scene": 0, )") +
+             (cube ? cubeNodes : R"("scenes": [{"nodes": [0]}], "nodes": [{"mesh": 0}],)") + R"(
  "meshes": [{"primitives": [{"attributes": {"POSITION": 0, "NORMAL": 1, "TEXCOORD_0": 2},
    "indices": 3, "material": 0}]}],
- "materials": [{"pbrMetallicRoughness": {"baseColorFactor": [1, 0.5, 0.25, 0.8],
+ "materials": [{"pbrMetallicRoughness": {"baseColorFactor": )" + baseColour + R"(,
    "roughnessFactor": 0.5, "baseColorTexture": {"index": 0}}, "alphaMode": ")" +
              alphaMode + R"("}],
  "textures": [{"source": 0}],
@@ -448,6 +462,69 @@ TEST(Retexture, RenamesOnlyTheMatchingSubMeshesAndKeepsTheRestByteForByte) {
         EXPECT_FALSE(renameTexture(entry.data(), size, "other", "x", out, renamed, error)) << size;
         EXPECT_NE(error.find("sub-mesh"), std::string::npos) << size << ": " << error;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// Pixels where blue leads red and green by a third of the range, and their
+// centre.
+struct BlueArea {
+    int count = 0;
+    double x = 0, y = 0;
+};
+
+BlueArea blueArea(const Picture& picture) {
+    BlueArea area;
+    for (int32_t y = 0; y < picture.height; ++y) {
+        for (int32_t x = 0; x < picture.width; ++x) {
+            const uint8_t* p = &picture.rgba[(static_cast<size_t>(y) * picture.width + x) * 4];
+            if (p[2] > p[0] + 85 && p[2] > p[1] + 85) {
+                ++area.count;
+                area.x += x;
+                area.y += y;
+            }
+        }
+    }
+    if (area.count) area.x /= area.count, area.y /= area.count;
+    return area;
+}
+
+TEST(ModelImport, AGlbInTheHeartsPlaceIsCheckedAndDrawn) {
+    TempDir dir;
+    for (const char* package : {"main.pak", "clock.pak", "calendar.pak", "utils.pak"}) {
+        std::filesystem::copy_file(std::string(AMBER_SAVER_DIR) + package, dir.path() + "/" + package);
+    }
+    // A cube, so the heart's turning always shows a face of it.
+    dir.write("cube.glb", text(glb(gltfSquare("OPAQUE", "", "[0, 0, 1, 1]", true))));
+    std::ostringstream out, err;
+    ASSERT_EQ(pakImport(dir.path() + "/main.pak", {"serdce=" + dir.path() + "/cube.glb"}, 21.2, UpAxis::y, out,
+                        err),
+              0)
+        << err.str();
+    EXPECT_NE(out.str().find("12 triangles in 1 sub-meshes, radius 1.73205 fitted to 21.2"), std::string::npos)
+        << "each node places the square: " << out.str();
+    ASSERT_EQ(pakCheck(dir.path() + "/main.pak", out, err), 0) << err.str();
+
+    SnapshotRequest request;
+    request.width = 160;
+    request.height = 120;
+    request.atMs = 3000;
+    request.stepMs = 100;
+    request.settings.showClock = 0;
+    request.settings.showCalendar = 0;
+    Picture heart, cube;
+    std::string error;
+    request.saverDir = AMBER_SAVER_DIR;
+    ASSERT_TRUE(renderShow(request, heart, nullptr, error)) << error;
+    request.saverDir = dir.path() + "/";
+    ASSERT_TRUE(renderShow(request, cube, nullptr, error)) << error;
+    const BlueArea before = blueArea(heart), after = blueArea(cube);
+    EXPECT_LT(before.count, 5) << "the show has next to no blue of its own";
+    EXPECT_GT(after.count, 300) << "the cube, about 20 pixels a side";
+    EXPECT_NEAR(after.x, 80, 12) << "where the heart is";
+    EXPECT_NEAR(after.y, 62, 15);
 }
 
 }  // namespace
