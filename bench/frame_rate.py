@@ -13,7 +13,7 @@ replaced by an empty model (a copy of the packages), so each element's cost
 per frame is the difference of the mean frame times.
 
     bench/frame-rate [--build build] [--seconds 75] [--steady-from 65] [--breakdown]
-                     [--saver DIR]... [--no-empty] [--repeat N]
+                     [--saver DIR]... [--no-empty] [--floors] [--repeat N]
 """
 import argparse
 import os
@@ -96,7 +96,8 @@ def run(program, env, seconds, steady_from, log):
     time it used over the steady window with that window's bounds."""
     env = dict(env, AMBER_FRAME_LOG=log)
     started = time.monotonic_ns()
-    process = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=open(log + ".err", "w"))
+    command = program if isinstance(program, list) else [program]
+    process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=open(log + ".err", "w"))
     window = None
     try:
         time.sleep(steady_from)
@@ -157,6 +158,8 @@ def main():
     parser.add_argument("--saver", action="append", default=[],
                         help="also run the show of this folder (e.g. other artwork); may repeat")
     parser.add_argument("--no-empty", action="store_true", help="leave out the empty program")
+    parser.add_argument("--floors", action="store_true",
+                        help="also the empty program drawing one screen-filling textured quad a frame")
     parser.add_argument("--repeat", type=int, default=1,
                         help="run every subject this many times, in turn, and compare medians")
     args = parser.parse_args()
@@ -176,6 +179,8 @@ def main():
                    AMBER_BELL_SYSCONFDIR=os.path.join(work, "etc"))
 
         subjects = [("empty program (same GL set-up)", empty, None)] if not args.no_empty else []
+        if args.floors:
+            subjects.append(("empty program + screen-filling quad", [empty, "--background"], None))
         subjects.append(("the show", os.path.join(saver, "amber-bell"), None))
         for other in args.saver:
             subjects.append((os.path.basename(os.path.normpath(other)), os.path.join(os.path.abspath(other), "amber-bell"), other))
