@@ -50,6 +50,8 @@ int runRenderMode(const std::string& commandLine) {
     const std::string path = settingsFilePath();
     if (!path.empty()) settingsFile.open(path, std::ios::binary);
     textureCache.setBasePath(installDirectory.valueText());
+    // The images decode on the idle core while the video mode is set.
+    textureCache.prefetchImages({showPackages.begin(), showPackages.end()});
 
     platform::installStopSignals();
     Settings* settings = settingsFile.is_open() ? new Settings(settingsFile) : new Settings();
@@ -86,6 +88,8 @@ int runRenderMode(const std::string& commandLine) {
         }
         pacer.waitForNextFrame();
         drawFrame(show, SDL_GetTicks(), swapSdlBuffers);
+        // The first frame has made the textures it needs; the rest go.
+        if (show.framesDrawn == 1) textureCache.finishPrefetch();
     }
 
     tearDownShow(show);

@@ -28,7 +28,7 @@ size_t smallHearts(const SceneNode& worldRoot) {
 
 int32_t packageUses() {
     int32_t uses = 0;
-    for (const char* name : {"main.pak", "clock.pak", "calendar.pak", "utils.pak"}) {
+    for (const char* name : showPackages) {
         uses += textureCache.packageUses(name);
     }
     return uses;

@@ -6,6 +6,7 @@
 
 #include "mesh/texture_object.h"
 #include "package/image_decode.h"
+#include "package/png_decode.h"
 #include "package/package_reader.h"
 
 namespace {
@@ -68,7 +69,7 @@ EntryBytes PackageFile::entryBytes(const std::string& name) const {
     return index < 0 ? EntryBytes{} : data[static_cast<size_t>(index)];
 }
 
-uint32_t PackageFile::acquireTexture(const std::string& name) {
+uint32_t PackageFile::acquireTexture(const std::string& name, const PlainPng* decoded) {
     const int32_t found = findEntry(name);
     if (found < 0) return 0;
     const size_t i = static_cast<size_t>(found);
@@ -76,8 +77,12 @@ uint32_t PackageFile::acquireTexture(const std::string& name) {
         RgbaImage image;
         // An image GL cannot take stays without a texture, like one that does
         // not decode.
-        if (decodeRgbaImage(data[i].data, static_cast<size_t>(data[i].size), image) &&
-            textureSizeSupported(image.width, image.height)) {
+        if (decoded && decoded->width > 0) {
+            if (textureSizeSupported(decoded->width, decoded->height)) {
+                textures[i] = createTexture(decoded->width, decoded->height, decoded->rgba.data());
+            }
+        } else if (decodeRgbaImage(data[i].data, static_cast<size_t>(data[i].size), image) &&
+                   textureSizeSupported(image.width, image.height)) {
             textures[i] = createTexture(image.width, image.height, image.pixels, image.pitch);
         }
     }

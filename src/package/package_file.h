@@ -21,6 +21,8 @@
 #include <string>
 #include <vector>
 
+struct PlainPng;
+
 // An entry's bytes: a pointer to its first byte and its size in bytes. A
 // lookup that finds nothing gives a null pointer and 0; a found empty entry
 // gives a non-null pointer and 0.
@@ -42,8 +44,9 @@ public:
     // The entry's texture, made from its image on first request (it then stays
     // bound), with one more use counted. 0 when no entry has that name (no use
     // counted), or the entry does not decode or is larger than GL takes (use
-    // counted). Needs GL.
-    uint32_t acquireTexture(const std::string& name);
+    // counted). `decoded`, when given, is the entry's image decoded already
+    // (image_prefetch.h), used instead of decoding it again. Needs GL.
+    uint32_t acquireTexture(const std::string& name, const PlainPng* decoded = nullptr);
     // One use less for every entry whose texture is `textureName`; at exactly
     // 0 uses the GL texture is deleted and the entry's slot returns to 0.
     // Texture name 0 matches nothing. Needs GL.

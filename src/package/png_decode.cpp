@@ -5,6 +5,7 @@
 
 #include <csetjmp>
 #include <cstring>
+#include <functional>
 #include <vector>
 
 #include "package/image_decode.h"
@@ -33,11 +34,14 @@ void quietWarning(png_structp, png_const_charp) {}
 
 // The two steps that call into libpng: its errors longjmp back to their
 // setjmp, so no C++ object with a destructor lives in these frames.
-bool readHeader(png_structp png, png_infop info, png_uint_32& width, png_uint_32& height) {
+bool readHeader(png_structp png, png_infop info, png_uint_32& width, png_uint_32& height, bool& plain) {
     if (setjmp(png_jmpbuf(png))) return false;
     png_read_info(png, info);
     width = png_get_image_width(png, info);
     height = png_get_image_height(png, info);
+    const int colourType = png_get_color_type(png, info);
+    plain = png_get_bit_depth(png, info) == 8 && !png_get_valid(png, info, PNG_INFO_tRNS) &&
+            (colourType == PNG_COLOR_TYPE_RGB || colourType == PNG_COLOR_TYPE_RGB_ALPHA);
     if (width == 0 || height == 0 || width > maxPngSide || height > maxPngSide) return false;
     png_set_expand(png);  // palette and low-bit grey to 8 bits, tRNS to alpha
     png_set_strip_16(png);
@@ -61,34 +65,70 @@ bool looksLikePng(const uint8_t* data, size_t size) {
     return data && size >= 8 && png_sig_cmp(data, 0, 8) == 0;
 }
 
-SDL_Surface* decodePngSurface(const uint8_t* data, size_t size) {
-    if (!looksLikePng(data, size)) return nullptr;
+namespace {
+
+// The rows to fill once the size is known: the first row and the distance
+// between rows, or null to give up.
+struct RowTarget {
+    uint8_t* first = nullptr;
+    size_t pitch = 0;
+};
+
+// Decodes the bytes into the rows `target` gives for the image's size.
+// `plainOnly` accepts only 8-bit RGB and RGBA without a tRNS chunk.
+bool decodeInto(const uint8_t* data, size_t size, bool plainOnly,
+                const std::function<RowTarget(uint32_t, uint32_t)>& target) {
+    if (!looksLikePng(data, size)) return false;
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, quietError, quietWarning);
-    if (!png) return nullptr;
+    if (!png) return false;
     png_infop info = png_create_info_struct(png);
     if (!info) {
         png_destroy_read_struct(&png, nullptr, nullptr);
-        return nullptr;
+        return false;
     }
     PngInput input{data, size, 0};
     png_set_read_fn(png, &input, readFromMemory);
     png_set_user_limits(png, maxPngSide, maxPngSide);
 
-    SDL_Surface* surface = nullptr;
+    bool decoded = false;
     png_uint_32 width = 0, height = 0;
-    if (readHeader(png, info, width, height)) {
-        surface = newRgbaSurface(static_cast<int32_t>(width), static_cast<int32_t>(height));
-    }
-    if (surface) {
-        std::vector<png_bytep> rows(height);
-        for (png_uint_32 y = 0; y < height; ++y) {
-            rows[y] = static_cast<png_bytep>(surface->pixels) + static_cast<size_t>(y) * surface->pitch;
-        }
-        if (!readRows(png, rows.data())) {
-            SDL_FreeSurface(surface);
-            surface = nullptr;
+    bool plain = true;
+    if (readHeader(png, info, width, height, plain) && (plain || !plainOnly)) {
+        const RowTarget rows = target(width, height);
+        if (rows.first) {
+            std::vector<png_bytep> pointers(height);
+            for (png_uint_32 y = 0; y < height; ++y) pointers[y] = rows.first + static_cast<size_t>(y) * rows.pitch;
+            decoded = readRows(png, pointers.data());
         }
     }
     png_destroy_read_struct(&png, &info, nullptr);
+    return decoded;
+}
+
+}  // namespace
+
+SDL_Surface* decodePngSurface(const uint8_t* data, size_t size) {
+    SDL_Surface* surface = nullptr;
+    const bool decoded = decodeInto(data, size, false, [&](uint32_t width, uint32_t height) {
+        surface = newRgbaSurface(static_cast<int32_t>(width), static_cast<int32_t>(height));
+        return surface ? RowTarget{static_cast<uint8_t*>(surface->pixels), static_cast<size_t>(surface->pitch)}
+                       : RowTarget{};
+    });
+    if (!decoded && surface) {
+        SDL_FreeSurface(surface);
+        surface = nullptr;
+    }
     return surface;
+}
+
+bool decodePlainPng(const uint8_t* data, size_t size, PlainPng& image) {
+    image = PlainPng();
+    const bool decoded = decodeInto(data, size, true, [&](uint32_t width, uint32_t height) {
+        image.width = static_cast<int32_t>(width);
+        image.height = static_cast<int32_t>(height);
+        image.rgba.resize(static_cast<size_t>(width) * height * 4);
+        return RowTarget{image.rgba.data(), static_cast<size_t>(width) * 4};
+    });
+    if (!decoded) image = PlainPng();
+    return decoded;
 }

@@ -21,13 +21,22 @@ PackageFile* TextureCache::acquirePackage(const std::string& packageName) {
         ++useCounts[static_cast<size_t>(index)];
         return packages[static_cast<size_t>(index)];
     }
-    const bool noPrefix = !basePath.empty() && basePath[0] == '0';
-    const std::string path = noPrefix ? packageName : basePath + packageName;
-    PackageFile* package = new PackageFile(path);
+    PackageFile* package = new PackageFile(packagePath(packageName));
     packages.push_back(package);
     packageKeys.push_back(packageName);
     useCounts.push_back(1);
     return package;
+}
+
+std::string TextureCache::packagePath(const std::string& packageName) const {
+    const bool noPrefix = !basePath.empty() && basePath[0] == '0';
+    return noPrefix ? packageName : basePath + packageName;
+}
+
+void TextureCache::prefetchImages(const std::vector<std::string>& packageNames) {
+    std::vector<std::string> paths;
+    for (const std::string& name : packageNames) paths.push_back(packagePath(name));
+    prefetch.start(paths, packageNames);
 }
 
 EntryBytes TextureCache::acquireEntry(const std::string& packageName,
@@ -37,7 +46,10 @@ EntryBytes TextureCache::acquireEntry(const std::string& packageName,
 
 uint32_t TextureCache::acquireTexture(const std::string& packageName,
                                       const std::string& entryName) {
-    return acquirePackage(packageName)->acquireTexture(entryName);
+    PackageFile* package = acquirePackage(packageName);
+    PlainPng decoded;
+    if (prefetch.take(packageName, entryName, decoded)) return package->acquireTexture(entryName, &decoded);
+    return package->acquireTexture(entryName);
 }
 
 void TextureCache::releaseTexture(const std::string& packageName, uint32_t textureName) {

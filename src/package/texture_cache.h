@@ -25,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "package/image_prefetch.h"
 #include "package/package_file.h"
 
 class TextureCache {
@@ -52,6 +53,13 @@ public:
     // One use of the package, opened if needed.
     PackageFile* acquirePackage(const std::string& packageName);
 
+    // Decodes the plain PNG entries of these packages on a second thread
+    // (image_prefetch.h); textures made from them later take the decoded
+    // pixels. Call after setBasePath. finishPrefetch frees what was not used.
+    void prefetchImages(const std::vector<std::string>& packageNames);
+    void finishPrefetch() { prefetch.finish(); }
+    size_t prefetchedImagesWaiting() { return prefetch.waiting(); }
+
     // Introspection for tests: uses of an open package (0 when it is not
     // open), and how many packages are open.
     int32_t packageUses(const std::string& packageName) const;
@@ -63,8 +71,11 @@ private:
     int32_t findIndex(const std::string& packageName) const;
     // Gives back one use at `index`; closes the package at 0.
     void dropUse(size_t index);
+    // The file of a package, by the base-path rule above.
+    std::string packagePath(const std::string& packageName) const;
 
     std::string basePath = "0";
+    ImagePrefetch prefetch;
     std::vector<PackageFile*> packages;
     std::vector<std::string> packageKeys;
     std::vector<int32_t> useCounts;
