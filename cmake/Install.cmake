@@ -10,13 +10,16 @@ set(AMBER_INSTALL_LIBDIR lib/amber-bell CACHE STRING
 # strips them.
 install(DIRECTORY ${AMBER_SAVER_DIR}/ DESTINATION ${AMBER_INSTALL_LIBDIR} USE_SOURCE_PERMISSIONS
         PATTERN amber-bell EXCLUDE PATTERN config EXCLUDE)
-install(TARGETS amber-bell amber-config RUNTIME DESTINATION ${AMBER_INSTALL_LIBDIR})
+# The package tool goes along, as bin/amber-bell-pak, for re-skinning the show.
+install(TARGETS amber-bell amber-config pak RUNTIME DESTINATION ${AMBER_INSTALL_LIBDIR})
 install(CODE "
   set(saver \"\${CMAKE_INSTALL_PREFIX}/${AMBER_INSTALL_LIBDIR}\")
   set(bin \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
   file(MAKE_DIRECTORY \"\${bin}\")
   file(RELATIVE_PATH target \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\" \"\${saver}/amber-bell\")
   file(CREATE_LINK \"\${target}\" \"\${bin}/amber-bell\" SYMBOLIC)
+  file(RELATIVE_PATH target \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\" \"\${saver}/pak\")
+  file(CREATE_LINK \"\${target}\" \"\${bin}/amber-bell-pak\" SYMBOLIC)
 
   # XScreenSaver looks for hacks in <prefix>/libexec/xscreensaver.
   set(hacks \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBEXECDIR}/xscreensaver\")

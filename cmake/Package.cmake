@@ -9,7 +9,8 @@
 set(doc_out ${CMAKE_BINARY_DIR}/doc)
 file(MAKE_DIRECTORY ${doc_out})
 set(compressed)
-foreach(pair "docs/amber-bell.6:amber-bell.6.gz" "packaging/debian/changelog:changelog.gz")
+foreach(pair "docs/amber-bell.6:amber-bell.6.gz" "docs/amber-bell-pak.1:amber-bell-pak.1.gz"
+             "packaging/debian/changelog:changelog.gz")
   string(REPLACE ":" ";" pair "${pair}")
   list(GET pair 0 source)
   list(GET pair 1 target)
@@ -22,6 +23,7 @@ endforeach()
 add_custom_target(compressed_docs ALL DEPENDS ${compressed})
 
 install(FILES ${doc_out}/amber-bell.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${doc_out}/amber-bell-pak.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${doc_out}/changelog.gz ${PROJECT_SOURCE_DIR}/packaging/debian/copyright
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/amber-bell)
 

@@ -18,6 +18,7 @@ dpkg-deb -f "$deb" Depends | grep -q 'libsdl1.2debian' || fail "no dependencies 
 for file in ./usr/lib/amber-bell/amber-bell ./usr/lib/amber-bell/config ./usr/lib/amber-bell/main.pak \
             ./usr/bin/amber-bell ./usr/libexec/xscreensaver/amber-bell \
             ./usr/share/xscreensaver/config/amber-bell.xml ./usr/share/man/man6/amber-bell.6.gz \
+            ./usr/lib/amber-bell/pak ./usr/bin/amber-bell-pak ./usr/share/man/man1/amber-bell-pak.1.gz \
             ./usr/share/doc/amber-bell/copyright; do
     dpkg-deb -c "$deb" | grep -q " $file\( \|$\)" || fail "$file is not in the package"
 done
@@ -38,7 +39,10 @@ dpkg -i "$deb" >"$work/dpkg.log" 2>&1 || { cat "$work/dpkg.log"; fail "dpkg -i f
 [ "$(readlink -f /usr/libexec/xscreensaver/amber-bell)" = /usr/lib/amber-bell/amber-bell ] ||
     fail "the hack link leads to $(readlink -f /usr/libexec/xscreensaver/amber-bell)"
 man -w amber-bell >/dev/null 2>&1 || fail "man cannot find amber-bell"
-pass "dpkg -i installs it and records the install directory"
+man -w amber-bell-pak >/dev/null 2>&1 || fail "man cannot find amber-bell-pak"
+amber-bell-pak check /usr/lib/amber-bell/main.pak > "$work/check.out" 2>&1 ||
+    fail "the installed amber-bell-pak: $(cat "$work/check.out")"
+pass "dpkg -i installs it, records the install directory, and its package tool checks its packages"
 
 run_under_xscreensaver "amber-bell --root"
 trap 'dpkg --purge amber-bell >/dev/null 2>&1; cleanup_work' EXIT
