@@ -20,6 +20,18 @@ void ImagePrefetch::start(const std::vector<std::string>& paths, const std::vect
 
 void ImagePrefetch::decodePackages(std::vector<std::string> paths, std::vector<std::string> packageNames,
                                    std::vector<Decoded>& out) {
+    // An exception must not leave the thread (that would end the program):
+    // whatever fails, the main thread decodes as it always could.
+    try {
+        decodeWithin(paths, packageNames, out);
+    } catch (...) {
+        out.clear();
+    }
+}
+
+void ImagePrefetch::decodeWithin(const std::vector<std::string>& paths, const std::vector<std::string>& packageNames,
+                                 std::vector<Decoded>& out) {
+    size_t bytesHeld = 0;
     for (size_t p = 0; p < paths.size() && p < packageNames.size(); ++p) {
         const std::string& packageName = packageNames[p];
         std::ifstream file(paths[p], std::ios::binary);
@@ -35,6 +47,8 @@ void ImagePrefetch::decodePackages(std::vector<std::string> paths, std::vector<s
             if (!looksLikePng(entry.data, static_cast<size_t>(entry.size))) continue;
             Decoded decoded{packageName, entry.name, {}, false};
             if (decodePlainPng(entry.data, static_cast<size_t>(entry.size), decoded.image)) {
+                bytesHeld += decoded.image.rgba.size();
+                if (bytesHeld > maxBytesHeld) return;
                 out.push_back(std::move(decoded));
             }
         }
@@ -46,7 +60,8 @@ void ImagePrefetch::join() {
 }
 
 bool ImagePrefetch::take(const std::string& packageName, const std::string& entryName, PlainPng& image) {
-    if (decoded_.empty() && !worker_.joinable()) return false;
+    // The worker owns the list until it is joined.
+    if (!worker_.joinable() && decoded_.empty()) return false;
     join();
     for (Decoded& decoded : decoded_) {
         if (decoded.entryName != entryName || decoded.packageName != packageName) continue;

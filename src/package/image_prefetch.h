@@ -50,6 +50,12 @@ private:
     void join();
     static void decodePackages(std::vector<std::string> paths, std::vector<std::string> packageNames,
                                std::vector<Decoded>& out);
+    static void decodeWithin(const std::vector<std::string>& paths, const std::vector<std::string>& packageNames,
+                             std::vector<Decoded>& out);
+
+    // Decoded pixels held at most; the images after that decode on the main
+    // thread when they are needed (the show's own come to about 20 MB).
+    static constexpr size_t maxBytesHeld = 64u << 20;
 
     std::thread worker_;
     bool started_ = false;

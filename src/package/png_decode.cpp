@@ -6,6 +6,7 @@
 #include <csetjmp>
 #include <cstring>
 #include <functional>
+#include <new>
 #include <vector>
 
 #include "package/image_decode.h"
@@ -94,7 +95,12 @@ bool decodeInto(const uint8_t* data, size_t size, bool plainOnly,
     png_uint_32 width = 0, height = 0;
     bool plain = true;
     if (readHeader(png, info, width, height, plain) && (plain || !plainOnly)) {
-        const RowTarget rows = target(width, height);
+        RowTarget rows;
+        try {
+            rows = target(width, height);
+        } catch (const std::bad_alloc&) {
+            rows = RowTarget{};  // no memory for the pixels: not decoded
+        }
         if (rows.first) {
             std::vector<png_bytep> pointers(height);
             for (png_uint_32 y = 0; y < height; ++y) pointers[y] = rows.first + static_cast<size_t>(y) * rows.pitch;

@@ -191,7 +191,12 @@ grep -qF '"serdechko_tex": image gold.png, 64 x 32' images.out &&
 "$pak" extract show/main.pak serdechko_tex kept.png && cmp -s gold.png kept.png || fail "the PNG was not kept as it is"
 "$pak" list show/main.pak | grep -qF "$(printf '"fon_tex"\t')" && "$pak" list show/main.pak | grep -q 'image: 256 x 256' ||
     fail "list: $("$pak" list show/main.pak)"
-pass "import puts images in, resized to powers of two where needed"
+long=$(printf 'n%.0s' $(seq 130))
+cp show/main.pak before.pak
+if "$pak" import show/main.pak "$long=gold.png" 2> long.err; then fail "import took a 130-byte entry name"; fi
+[ "$(wc -l < long.err)" = 1 ] && grep -q '^pak: gold.png: .*127' long.err || fail "import said: $(cat long.err)"
+cmp -s before.pak show/main.pak || fail "a refused import changed the package"
+pass "import puts images in, resized to powers of two where needed, and refuses names a package cannot hold"
 
 # retexture: the calendar page's plasma in another colour
 cp "$AMBER_SAVER_DIR/calendar.pak" calendar.pak

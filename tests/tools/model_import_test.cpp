@@ -184,6 +184,7 @@ TEST(ModelImport, ObjMaterialsNormalsAndTextureBecomeRecords) {
     EXPECT_FLOAT_EQ(green.material.specular[0], 0.5f);
     EXPECT_FLOAT_EQ(green.material.shininess, 64) << "Ns 500 of 1000";
     EXPECT_FALSE(lid.material.transparent);
+    EXPECT_FLOAT_EQ(lid.material.ambient[0], 0.2f) << "no Ka: a fifth of the diffuse colour";
 
     // No normals in the file: computed, and the cube keeps its flat faces.
     for (const SubMeshRecord* record : {&green, &lid}) {

@@ -172,8 +172,11 @@ MaterialBlock convertMaterial(const aiMaterial& material) {
     m.transparent = mode == "BLEND" || (!gltfMode && colour.a < 1);
     setColour(m.diffuse, colour);
 
+    // assimp gives OBJ materials without Ka a black ambient colour, so black
+    // counts as none.
     aiColor4D ambient;
-    if (aiGetMaterialColor(&material, AI_MATKEY_COLOR_AMBIENT, &ambient) == AI_SUCCESS) {
+    if (aiGetMaterialColor(&material, AI_MATKEY_COLOR_AMBIENT, &ambient) == AI_SUCCESS &&
+        (ambient.r > 0 || ambient.g > 0 || ambient.b > 0)) {
         setColour(m.ambient, ambient);
     } else {
         setColour(m.ambient, aiColor4D(colour.r / 5, colour.g / 5, colour.b / 5, 1));
@@ -353,6 +356,10 @@ bool importModel(const std::string& path, const ImportOptions& options, Imported
             }
         }
         std::erase_if(model.subMeshes, [](const SubMeshRecord& record) { return record.positions.empty(); });
+        std::erase_if(model.images, [&](const ImportedImage& image) {
+            return std::none_of(model.subMeshes.begin(), model.subMeshes.end(),
+                                [&](const SubMeshRecord& record) { return record.textureName == image.entryName; });
+        });
         model.triangleCount = 0;
         for (const SubMeshRecord& record : model.subMeshes) {
             model.triangleCount += static_cast<int64_t>(record.positions.size() / 9);

@@ -12,8 +12,9 @@
 // Materials: one sub-mesh record per material that has triangles, in the
 // file's material order.
 //   - diffuse: the base colour (glTF) or Kd (OBJ), times the opacity (d);
-//   - ambient: Ka when the file has one, else a fifth of the diffuse colour
-//     (the show's headlight brings a strong ambient part of its own);
+//   - ambient: Ka when the file has one that is not black, else a fifth of
+//     the diffuse colour (the show's headlight brings a strong ambient part
+//     of its own);
 //   - specular and shininess: Ks and Ns (OBJ's 0..1000 scaled to GL's
 //     0..128); a glTF material without them gets a white highlight of
 //     (1 - roughness) / 2 and shininess 128 (1 - roughness)^2;

@@ -197,6 +197,18 @@ bool putEntry(std::vector<PackageEntry>& entries, PackageEntry entry) {
     return false;
 }
 
+// True when every entry can be written; otherwise one line on `err`.
+bool validEntries(const std::vector<PackageEntry>& entries, const std::string& path, std::ostream& err) {
+    for (const PackageEntry& entry : entries) {
+        std::string error;
+        if (!validPackageEntry(entry, error)) {
+            err << "pak: " << path << ": " << error << "\n";
+            return false;
+        }
+    }
+    return true;
+}
+
 // Imports one model into entries (the model's and its images'); false, with
 // one line on `err` naming the file, when it cannot.
 bool importEntries(const std::string& name, const std::string& path, double fitRadius, UpAxis up,
@@ -211,9 +223,12 @@ bool importEntries(const std::string& name, const std::string& path, double fitR
     image.source = path;
     if (importImage(bytes.data(), bytes.size(), image)) {
         const bool resized = image.width != image.sourceWidth || image.height != image.sourceHeight;
-        // PNG and BMP files are kept as they are: every build's decoder reads them.
-        const bool keep = !resized && (imageExtension(bytes) == ".png" || imageExtension(bytes) == ".bmp");
+        // A PNG file is kept as it is: every build's decoder reads any PNG.
+        // Other formats become PNG (without SDL_image, a build reads BMP
+        // through SDL alone, which refuses compressed ones).
+        const bool keep = !resized && imageExtension(bytes) == ".png";
         made.push_back({name, keep ? bytes : encodePng(image.width, image.height, image.rgba, opaque(image.rgba))});
+        if (!validEntries(made, path, err)) return false;
         out << quotedName(name) << ": image " << path << ", ";
         reportSize(out, image);
         return true;
@@ -231,12 +246,7 @@ bool importEntries(const std::string& name, const std::string& path, double fitR
     for (const ImportedImage& image : model.images) {
         made.push_back({image.entryName, encodePng(image.width, image.height, image.rgba, opaque(image.rgba))});
     }
-    for (const PackageEntry& e : made) {
-        if (!validPackageEntry(e, error)) {
-            err << "pak: " << path << ": " << error << "\n";
-            return false;
-        }
-    }
+    if (!validEntries(made, path, err)) return false;
     out << quotedName(name) << ": " << path << ": " << model.triangleCount << " triangles in "
         << model.subMeshes.size() << " sub-meshes, radius " << model.radius;
     if (fitRadius > 0) out << " fitted to " << fitRadius;
@@ -351,7 +361,8 @@ int pakCreate(const std::string& outputPath, const std::vector<std::string>& arg
 int pakImport(const std::string& packagePath, const std::vector<std::string>& models, double fitRadius,
               UpAxis up, std::ostream& out, std::ostream& err) {
     std::vector<PackageEntry> entries;
-    if (std::filesystem::exists(packagePath)) {
+    std::error_code missing;
+    if (std::filesystem::exists(packagePath, missing)) {
         LoadedPackage package;
         if (!loadPackage(packagePath, package, err)) return 1;
         for (const PackageEntryView& view : package.entries) {
