@@ -1,20 +1,13 @@
 #include "pak_commands.h"
 
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
-#include <limits>
 #include <map>
 #include <set>
 
 #include "mesh/model_entry.h"
-#include "mesh/model_writer.h"
-#include "model_import.h"
 #include "obj_export.h"
-#include "png_writer.h"
+#include "pak_files.h"
 #include "retexture.h"
 #include "mesh/sub_mesh_record.h"
 #include "package/image_decode.h"
@@ -24,56 +17,6 @@
 #include "proctex/procedural_name.h"
 
 namespace {
-
-bool readFile(const std::string& path, std::vector<uint8_t>& bytes, std::string& error) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        error = "cannot open " + path + ": " + std::strerror(errno);
-        return false;
-    }
-    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    if (file.bad()) {
-        error = "cannot read " + path;
-        return false;
-    }
-    return true;
-}
-
-// A package read and parsed; `entries` point into `bytes`.
-struct LoadedPackage {
-    std::vector<uint8_t> bytes;
-    std::vector<PackageEntryView> entries;
-};
-
-bool loadPackage(const std::string& path, LoadedPackage& package, std::ostream& err) {
-    std::string error;
-    if (!readFile(path, package.bytes, error)) {
-        err << "pak: " << error << "\n";
-        return false;
-    }
-    if (!readPackageEntries(package.bytes.data(), package.bytes.size(), package.entries, error)) {
-        err << "pak: " << path << ": " << error << "\n";
-        return false;
-    }
-    return true;
-}
-
-const PackageEntryView* findEntry(const LoadedPackage& package, const std::string& name) {
-    for (const PackageEntryView& entry : package.entries) {
-        if (entry.name == name) return &entry;
-    }
-    return nullptr;
-}
-
-// Loads the package and finds the entry; null, with one line on `err`, when
-// either fails.
-const PackageEntryView* loadEntry(const std::string& path, const std::string& name, LoadedPackage& package,
-                                  std::ostream& err) {
-    if (!loadPackage(path, package, err)) return nullptr;
-    const PackageEntryView* entry = findEntry(package, name);
-    if (!entry) err << "pak: " << path << ": no entry " << quotedName(name) << "\n";
-    return entry;
-}
 
 bool decodes(const PackageEntryView& entry, RgbaImage& image) {
     return decodeRgbaImage(entry.data, static_cast<size_t>(entry.size), image);
@@ -108,27 +51,6 @@ std::string safeFileName(const std::string& name) {
     return out;
 }
 
-// Writes `size` bytes to `path`; false, with one line on `err`, on failure.
-bool writeFile(const std::string& path, const void* data, size_t size, std::ostream& err) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
-    file.close();
-    if (file) return true;
-    err << "pak: cannot write " << path << "\n";
-    return false;
-}
-
-// The file-name extension model viewers expect for an image's bytes.
-std::string imageExtension(const uint8_t* d, size_t size) {
-    if (size >= 4 && d[0] == 0x89 && d[1] == 'P' && d[2] == 'N' && d[3] == 'G') return ".png";
-    if (size >= 2 && d[0] == 'B' && d[1] == 'M') return ".bmp";
-    if (size >= 2 && d[0] == 0xFF && d[1] == 0xD8) return ".jpg";
-    return ".img";
-}
-std::string imageExtension(const std::vector<uint8_t>& bytes) {
-    return imageExtension(bytes.data(), bytes.size());
-}
-
 // The problems of one model entry, one line each; none when it is sound.
 void checkModel(const std::string& path, const LoadedPackage& package,
                 const PackageEntryView& entry, const ModelInfo& model,
@@ -155,107 +77,6 @@ void checkModel(const std::string& path, const LoadedPackage& package,
                                " is not an image SDL_image can decode");
         }
     }
-}
-
-// Splits a NAME=PATH argument; false, with one line on `err`, when it is not one.
-bool splitNamePath(const std::string& argument, std::string& name, std::string& path, std::ostream& err) {
-    const size_t equals = argument.find('=');
-    if (equals == std::string::npos || equals == 0) {
-        err << "pak: " << quotedName(argument) << " is not NAME=PATH\n";
-        return false;
-    }
-    name = argument.substr(0, equals);
-    path = argument.substr(equals + 1);
-    return true;
-}
-
-void reportSize(std::ostream& out, const ImportedImage& image) {
-    out << image.sourceWidth << " x " << image.sourceHeight;
-    if (image.width != image.sourceWidth || image.height != image.sourceHeight) {
-        out << ", resized to " << image.width << " x " << image.height << " (powers of two)";
-    }
-    out << "\n";
-}
-
-bool opaque(const std::vector<uint8_t>& rgba) {
-    for (size_t i = 3; i < rgba.size(); i += 4) {
-        if (rgba[i] != 255) return false;
-    }
-    return true;
-}
-
-// Puts `entry` in the place of the entry of its name, or adds it at the end.
-// True when it replaced one.
-bool putEntry(std::vector<PackageEntry>& entries, PackageEntry entry) {
-    for (PackageEntry& existing : entries) {
-        if (existing.name == entry.name) {
-            existing.data = std::move(entry.data);
-            return true;
-        }
-    }
-    entries.push_back(std::move(entry));
-    return false;
-}
-
-// True when every entry can be written; otherwise one line on `err`.
-bool validEntries(const std::vector<PackageEntry>& entries, const std::string& path, std::ostream& err) {
-    for (const PackageEntry& entry : entries) {
-        std::string error;
-        if (!validPackageEntry(entry, error)) {
-            err << "pak: " << path << ": " << error << "\n";
-            return false;
-        }
-    }
-    return true;
-}
-
-// Imports one model into entries (the model's and its images'); false, with
-// one line on `err` naming the file, when it cannot.
-bool importEntries(const std::string& name, const std::string& path, double fitRadius, UpAxis up,
-                   std::vector<PackageEntry>& made, std::ostream& out, std::ostream& err) {
-    std::vector<uint8_t> bytes;
-    std::string error;
-    if (!readFile(path, bytes, error)) {
-        err << "pak: " << error << "\n";
-        return false;
-    }
-    ImportedImage image;
-    image.source = path;
-    if (importImage(bytes.data(), bytes.size(), image)) {
-        const bool resized = image.width != image.sourceWidth || image.height != image.sourceHeight;
-        // A PNG file is kept as it is: every build's decoder reads any PNG.
-        // Other formats become PNG (without SDL_image, a build reads BMP
-        // through SDL alone, which refuses compressed ones).
-        const bool keep = !resized && imageExtension(bytes) == ".png";
-        made.push_back({name, keep ? bytes : encodePng(image.width, image.height, image.rgba, opaque(image.rgba))});
-        if (!validEntries(made, path, err)) return false;
-        out << quotedName(name) << ": image " << path << ", ";
-        reportSize(out, image);
-        return true;
-    }
-    ImportOptions options;
-    options.entryName = name;
-    options.fitRadius = fitRadius;
-    options.up = up;
-    ImportedModel model;
-    if (!importModel(path, options, model, error)) {
-        err << "pak: " << path << ": " << error << "\n";
-        return false;
-    }
-    made.push_back({name, writeModelEntry(model.subMeshes)});
-    for (const ImportedImage& image : model.images) {
-        made.push_back({image.entryName, encodePng(image.width, image.height, image.rgba, opaque(image.rgba))});
-    }
-    if (!validEntries(made, path, err)) return false;
-    out << quotedName(name) << ": " << path << ": " << model.triangleCount << " triangles in "
-        << model.subMeshes.size() << " sub-meshes, radius " << model.radius;
-    if (fitRadius > 0) out << " fitted to " << fitRadius;
-    out << "\n";
-    for (const ImportedImage& image : model.images) {
-        out << quotedName(image.entryName) << ": texture " << quotedName(image.source) << ", ";
-        reportSize(out, image);
-    }
-    return true;
 }
 
 }  // namespace
@@ -355,47 +176,6 @@ int pakCreate(const std::string& outputPath, const std::vector<std::string>& arg
         return 1;
     }
     out << outputPath << ": " << entries.size() << " entries\n";
-    return 0;
-}
-
-int pakImport(const std::string& packagePath, const std::vector<std::string>& models, double fitRadius,
-              UpAxis up, std::ostream& out, std::ostream& err) {
-    std::vector<PackageEntry> entries;
-    std::error_code missing;
-    if (std::filesystem::exists(packagePath, missing)) {
-        LoadedPackage package;
-        if (!loadPackage(packagePath, package, err)) return 1;
-        for (const PackageEntryView& view : package.entries) {
-            entries.push_back({view.name, std::vector<uint8_t>(view.data, view.data + view.size)});
-        }
-    }
-    int replaced = 0, added = 0;
-    std::set<std::string> seen;
-    for (const std::string& argument : models) {
-        std::string name, path;
-        if (!splitNamePath(argument, name, path, err)) return 1;
-        std::vector<PackageEntry> made;
-        try {
-            if (!importEntries(name, path, fitRadius, up, made, out, err)) return 1;
-        } catch (const std::exception& e) {  // the PNG encoder's or an allocation's failure
-            err << "pak: " << path << ": " << e.what() << "\n";
-            return 1;
-        }
-        for (PackageEntry& entry : made) {
-            if (!seen.insert(entry.name).second) {
-                err << "pak: entry " << quotedName(entry.name) << " would be made twice\n";
-                return 1;
-            }
-            (putEntry(entries, std::move(entry)) ? replaced : added)++;
-        }
-    }
-    std::string error;
-    if (!writePackageFile(packagePath, entries, error)) {
-        err << "pak: " << error << "\n";
-        return 1;
-    }
-    out << packagePath << ": " << entries.size() << " entries (" << replaced << " replaced, " << added
-        << " added)\n";
     return 0;
 }
 
