@@ -3,16 +3,19 @@
 // software GL, with one core idle; the images the first frames upload take
 // about as long again to decode on the main thread.
 //
-// start() reads the package files and decodes every image entry that is a
-// plain PNG (png_decode.h: what our tools write) on a worker thread that
-// touches nothing of SDL or GL. The first take() waits for the worker; then
-// each entry's pixels are handed out once. finish() waits too and frees what
-// nobody took. Nothing here reports or ends the program: a file that cannot
-// be read or parsed is passed over, and the show finds out when it opens the
-// package, as before.
+// start() reads the package files in the order given and decodes every image
+// entry that is a plain PNG (png_decode.h: what our tools write) on a worker
+// thread that touches nothing of SDL or GL. take() waits until the worker is
+// through the entry's package (not the later ones), then hands the pixels
+// out, once. finish() waits for the worker and frees what nobody took.
+// Nothing here reports or ends the program: a file that cannot be read or
+// parsed is passed over, and the show finds out when it opens the package,
+// as before.
 #pragma once
 
+#include <condition_variable>
 #include <cstdint>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -39,6 +42,10 @@ public:
     // How many images wait to be taken (waits for the worker); for tests.
     size_t waiting();
 
+    // Decoded pixels held at most; the images after that decode on the main
+    // thread when they are needed (the show's own come to about 20 MB).
+    static constexpr size_t maxBytesHeld = 64u << 20;
+
 private:
     struct Decoded {
         std::string packageName;
@@ -47,17 +54,18 @@ private:
         bool taken = false;
     };
 
+    void decodePackages(std::vector<std::string> paths);
+    // Appends one package's images and counts the package done.
+    void publish(std::vector<Decoded> images);
     void join();
-    static void decodePackages(std::vector<std::string> paths, std::vector<std::string> packageNames,
-                               std::vector<Decoded>& out);
-    static void decodeWithin(const std::vector<std::string>& paths, const std::vector<std::string>& packageNames,
-                             std::vector<Decoded>& out);
-
-    // Decoded pixels held at most; the images after that decode on the main
-    // thread when they are needed (the show's own come to about 20 MB).
-    static constexpr size_t maxBytesHeld = 64u << 20;
 
     std::thread worker_;
     bool started_ = false;
-    std::vector<Decoded> decoded_;  // written by the worker until joined
+    std::vector<std::string> packageNames_;  // fixed while the worker runs
+
+    std::mutex mutex_;  // guards what follows
+    std::condition_variable progressed_;
+    size_t packagesDone_ = 0;  // the first packagesDone_ packages are decoded
+    bool workerDone_ = true;
+    std::vector<Decoded> decoded_;
 };

@@ -79,6 +79,7 @@ TEST(ImagePrefetch, TakesTheFirstEntryOfANameAndPassesOverBadFiles) {
     ASSERT_TRUE(prefetch.take("a.pak", "x", image));
     EXPECT_EQ(image.rgba, (std::vector<uint8_t>{255, 0, 0, 255})) << "the first x";
     EXPECT_FALSE(prefetch.take("a.pak", "y", image)) << "the first y is no PNG; the main thread decides";
+    EXPECT_FALSE(prefetch.take("b.pak", "x", image)) << "a package not asked for";
     EXPECT_EQ(prefetch.waiting(), 1u) << "z alone";
     prefetch.finish();
 
