@@ -161,6 +161,13 @@ paste -d' ' <(grep -E '^(v|vt|vn) ' heart.obj) <(grep -E '^(v|vt|vn) ' again.obj
 [ "$(grep -c '^f ' again.obj)" = "$heart_triangles" ] || fail "the round trip lost triangles"
 pass "positions, normals and texture coordinates survive export and import"
 
+# A heavy model is taken, with a note on what draws fastest.
+python3 -c "import sys; sys.stdout.write('v 0 0 0\nv 1 0 0\nv 0 1 0\n' + 'f 1 2 3\n' * 60000)" > heavy.obj
+"$pak" import heavy.pak heavy=heavy.obj > heavy.out || fail "import of 60,000 triangles failed"
+grep -q '^note: a model of a few thousand triangles draws fastest' heavy.out || fail "import said: $(cat heavy.out)"
+grep -q '^note' import.out && fail "the cube got a note: $(cat import.out)"
+pass "a heavy model is imported with a note"
+
 # Bad files: one line, exit 1, and the package as it was.
 cp show/main.pak before.pak
 printf 'glTF\x02\x00\x00\x00\xff\xff\xff\x7f\x10\x00\x00\x00JSON{"asset":' > hostile.glb

@@ -14,6 +14,9 @@
 
 namespace {
 
+// Above this, the show slows down on machines without a GPU.
+constexpr int64_t heavyModelTriangles = 50000;
+
 void reportSize(std::ostream& out, const ImportedImage& image) {
     out << image.sourceWidth << " x " << image.sourceHeight;
     if (image.width != image.sourceWidth || image.height != image.sourceHeight) {
@@ -96,6 +99,9 @@ bool importEntries(const std::string& name, const std::string& path, double fitR
         << model.subMeshes.size() << " sub-meshes, radius " << model.radius;
     if (fitRadius > 0) out << " fitted to " << fitRadius;
     out << "\n";
+    if (model.triangleCount > heavyModelTriangles) {
+        out << "note: a model of a few thousand triangles draws fastest on software GL (the heart has 5,900)\n";
+    }
     for (const ImportedImage& image : model.images) {
         out << quotedName(image.entryName) << ": texture " << quotedName(image.source) << ", ";
         reportSize(out, image);
