@@ -74,14 +74,15 @@ const char* cubeNodes = R"("scenes": [{"nodes": [0, 1, 2, 3, 4, 5]}],
    {"mesh": 0, "translation": [0, -1, 0], "rotation": [0.70710678, 0, 0, 0.70710678]}],)";
 
 GltfSquare gltfSquare(const std::string& alphaMode, const std::string& bufferUri,
-                      const std::string& baseColour = "[1, 0.5, 0.25, 0.8]", bool cube = false) {
+                      const std::string& baseColour = "[1, 0.5, 0.25, 0.8]", bool cube = false,
+                      uint8_t textureAlpha = 255) {
     GltfSquare g;
     appendFloats(g.buffer, {-1, -1, 0, 1, -1, 0, 1, 1, 0, -1, 1, 0});   // 0: 48 bytes
     appendFloats(g.buffer, {0, 0, 1, 0, 0, 1, 0, 0, 1, 0, 0, 1});       // 48: 48 bytes
     appendFloats(g.buffer, {0, 1, 1, 1, 1, 0, 0, 0});                    // 96: 32 bytes
     for (uint16_t i : {0, 1, 2, 0, 2, 3}) g.buffer.insert(g.buffer.end(), {uint8_t(i), 0});  // 128: 12
     g.buffer.insert(g.buffer.end(), {0, 0, 0, 0});                       // pad to 144
-    const std::vector<uint8_t> png = gradientPng(4, 2);
+    const std::vector<uint8_t> png = gradientPng(4, 2, textureAlpha);
     g.buffer.insert(g.buffer.end(), png.begin(), png.end());
     while (g.buffer.size() % 4) g.buffer.push_back(0);
     const std::string uri = bufferUri.empty() ? "" : "\"uri\": \"" + bufferUri + "\", ";
@@ -261,7 +262,7 @@ TEST(ModelImport, GltfAndGlbGiveTheSameRecordsStandingOnZ) {
     }
 
     dir.write("blend.glb", text(glb(gltfSquare("BLEND", ""))));
-    dir.write("opaque.glb", text(glb(gltfSquare("OPAQUE", ""))));
+    dir.write("opaque.glb", text(glb(gltfSquare("OPAQUE", "", "[1, 0.5, 0.25, 0.8]", false, 128))));
     ImportedModel blend, opaque;
     ASSERT_TRUE(import(dir.path() + "/blend.glb", blend, error)) << error;
     ASSERT_TRUE(import(dir.path() + "/opaque.glb", opaque, error)) << error;
@@ -269,6 +270,7 @@ TEST(ModelImport, GltfAndGlbGiveTheSameRecordsStandingOnZ) {
     EXPECT_FALSE(blend.subMeshes[0].material.alphaTest);
     EXPECT_FALSE(opaque.subMeshes[0].material.transparent);
     EXPECT_FLOAT_EQ(opaque.subMeshes[0].material.diffuse[3], 1) << "an opaque material's alpha is ignored";
+    EXPECT_FALSE(opaque.subMeshes[0].material.transparent) << "glTF's OPAQUE holds against a see-through texture";
 }
 
 // A sphere of 24 x 12 quads with smooth normals and texture coordinates, as
@@ -318,6 +320,27 @@ TEST(ModelImport, ExportedEntriesComeBackWithTheirNormalsAndTextureCoordinates) 
         EXPECT_NEAR(model.radius, 3, 1e-6);
         EXPECT_EQ(back.textureName, "rose_tex");
     }
+}
+
+TEST(ModelImport, SeeThroughTexturesDrawInTheTransparentPassUnlessGltfSaysOtherwise) {
+    // An overlay sprite as the show stores it: transparent, with alpha.
+    SubMeshRecord sprite = sphereRecord();
+    sprite.material.transparent = 1;
+    const std::vector<uint8_t> entry = writeModelEntry({sprite});
+    TempDir dir;
+    dir.write("sprite.png", text(gradientPng(4, 4, 128)));
+    ObjFiles files;
+    std::string error;
+    ASSERT_TRUE(exportObj(entry.data(), entry.size(), "sprite.mtl", {{"ball", "sprite.png"}}, files, error, UpAxis::z));
+    dir.write("sprite.obj", files.obj);
+    dir.write("sprite.mtl", files.mtl);
+    ImportedModel model;
+    ASSERT_TRUE(import(dir.path() + "/sprite.obj", model, error, 0, UpAxis::z)) << error;
+    EXPECT_TRUE(model.subMeshes[0].material.transparent) << "comes back transparent";
+
+    dir.write("sprite.png", text(gradientPng(4, 4, 255)));
+    ASSERT_TRUE(import(dir.path() + "/sprite.obj", model, error, 0, UpAxis::z)) << error;
+    EXPECT_FALSE(model.subMeshes[0].material.transparent) << "an opaque texture, an opaque material";
 }
 
 TEST(ModelImport, FitCentresAndScalesIntoTheSphere) {

@@ -147,6 +147,13 @@ bool loadTexture(const aiScene& scene, const std::filesystem::path& modelDirecto
     return true;
 }
 
+bool hasSeeThroughPixels(const ImportedImage& image) {
+    for (size_t i = 3; i < image.rgba.size(); i += 4) {
+        if (image.rgba[i] < 255) return true;
+    }
+    return false;
+}
+
 void setColour(float* out, const aiColor4D& c) {
     out[0] = c.r;
     out[1] = c.g;
@@ -331,6 +338,19 @@ bool importModel(const std::string& path, const ImportOptions& options, Imported
         const std::filesystem::path directory = std::filesystem::path(path).parent_path();
         for (ImportedImage& image : model.images) {
             if (!loadTexture(*scene, directory, image, error)) return false;
+        }
+        // OBJ has no alpha mode: a texture with see-through pixels asks for
+        // the transparent pass (as our own exported overlays need).
+        for (size_t r = 0; r < model.subMeshes.size(); ++r) {
+            SubMeshRecord& record = model.subMeshes[r];
+            aiString alphaMode;
+            if (record.textureName.empty() ||
+                scene->mMaterials[recordMaterial[r]]->Get(AI_MATKEY_GLTF_ALPHAMODE, alphaMode) == AI_SUCCESS) {
+                continue;
+            }
+            for (const ImportedImage& image : model.images) {
+                if (image.entryName == record.textureName && hasSeeThroughPixels(image)) record.material.transparent = 1;
+            }
         }
 
         scene = importer.ApplyPostProcessing(aiProcess_Triangulate | aiProcess_SortByPType |

@@ -18,8 +18,9 @@
 //   - specular and shininess: Ks and Ns (OBJ's 0..1000 scaled to GL's
 //     0..128); a glTF material without them gets a white highlight of
 //     (1 - roughness) / 2 and shininess 128 (1 - roughness)^2;
-//   - glTF alpha mode MASK sets the alpha test, BLEND (or an opacity below 1)
-//     the transparent pass.
+//   - glTF alpha mode MASK sets the alpha test, BLEND the transparent pass;
+//     in other formats, which have no alpha mode, an opacity below 1 or a
+//     texture with see-through pixels sets the transparent pass.
 //   - The base-colour (or diffuse) texture, a file beside the model or one
 //     embedded in it, becomes an image named "<entry>_tex", "<entry>_tex2",
 //     ... in first-use order; a material without one gets the empty texture
