@@ -147,13 +147,6 @@ bool loadTexture(const aiScene& scene, const std::filesystem::path& modelDirecto
     return true;
 }
 
-bool hasSeeThroughPixels(const ImportedImage& image) {
-    for (size_t i = 3; i < image.rgba.size(); i += 4) {
-        if (image.rgba[i] < 255) return true;
-    }
-    return false;
-}
-
 void setColour(float* out, const aiColor4D& c) {
     out[0] = c.r;
     out[1] = c.g;
@@ -247,6 +240,13 @@ void fit(std::vector<SubMeshRecord>& subMeshes, const Sphere& sphere, double rad
 }
 
 }  // namespace
+
+bool hasSeeThroughPixels(const std::vector<uint8_t>& rgba) {
+    for (size_t i = 3; i < rgba.size(); i += 4) {
+        if (rgba[i] < 255) return true;
+    }
+    return false;
+}
 
 bool importImage(const uint8_t* data, size_t size, ImportedImage& image) {
     RgbaImage decoded;
@@ -349,7 +349,9 @@ bool importModel(const std::string& path, const ImportOptions& options, Imported
                 continue;
             }
             for (const ImportedImage& image : model.images) {
-                if (image.entryName == record.textureName && hasSeeThroughPixels(image)) record.material.transparent = 1;
+                if (image.entryName == record.textureName && hasSeeThroughPixels(image.rgba)) {
+                    record.material.transparent = 1;
+                }
             }
         }
 

@@ -77,6 +77,9 @@ bool importModel(const std::string& path, const ImportOptions& options, Imported
 // SDL_image decodes.
 bool importImage(const uint8_t* data, size_t size, ImportedImage& image);
 
+// True when some pixel of packed RGBA has alpha below 255.
+bool hasSeeThroughPixels(const std::vector<uint8_t>& rgba);
+
 // The bounding sphere of 3-value positions: the centre of their box and the
 // largest distance from it.
 struct Sphere {

@@ -25,13 +25,6 @@ void reportSize(std::ostream& out, const ImportedImage& image) {
     out << "\n";
 }
 
-bool opaque(const std::vector<uint8_t>& rgba) {
-    for (size_t i = 3; i < rgba.size(); i += 4) {
-        if (rgba[i] != 255) return false;
-    }
-    return true;
-}
-
 // Puts `entry` in the place of the entry of its name, or adds it at the end.
 // True when it replaced one.
 bool putEntry(std::vector<PackageEntry>& entries, PackageEntry entry) {
@@ -75,7 +68,7 @@ bool importEntries(const std::string& name, const std::string& path, double fitR
         // Other formats become PNG (without SDL_image, a build reads BMP
         // through SDL alone, which refuses compressed ones).
         const bool keep = !resized && imageExtension(bytes) == ".png";
-        made.push_back({name, keep ? bytes : encodePng(image.width, image.height, image.rgba, opaque(image.rgba))});
+        made.push_back({name, keep ? bytes : encodePng(image.width, image.height, image.rgba, !hasSeeThroughPixels(image.rgba))});
         if (!validEntries(made, path, err)) return false;
         out << quotedName(name) << ": image " << path << ", ";
         reportSize(out, image);
@@ -92,7 +85,7 @@ bool importEntries(const std::string& name, const std::string& path, double fitR
     }
     made.push_back({name, writeModelEntry(model.subMeshes)});
     for (const ImportedImage& image : model.images) {
-        made.push_back({image.entryName, encodePng(image.width, image.height, image.rgba, opaque(image.rgba))});
+        made.push_back({image.entryName, encodePng(image.width, image.height, image.rgba, !hasSeeThroughPixels(image.rgba))});
     }
     if (!validEntries(made, path, err)) return false;
     out << quotedName(name) << ": " << path << ": " << model.triangleCount << " triangles in "
