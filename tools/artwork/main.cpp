@@ -1,6 +1,6 @@
 // amber-artwork: draws the show's artwork and writes the four packages.
 //
-//   amber-artwork --out build/saver [--images DIR]
+//   amber-artwork --out build/saver [--images DIR] [--windows-art DIR]
 //
 // Every image is computed here or rasterised from the DejaVu fonts; nothing
 // is read but the fonts. The build runs this whenever its sources change.
@@ -11,13 +11,17 @@
 #include <string>
 
 #include "packages.h"
+#include "windows_art.h"
 
 int main(int argc, char** argv) {
     CLI::App app{"Draws the Amber Bell artwork and writes main.pak, clock.pak, calendar.pak and utils.pak"};
     std::string out;
     std::string images;
+    std::string windowsArt;
     app.add_option("-o,--out", out, "Folder that receives the packages")->required();
     app.add_option("--images", images, "Folder that also receives every image as PNG");
+    app.add_option("--windows-art", windowsArt,
+                   "Folder that receives the Windows icon and the installer's pictures");
     CLI11_PARSE(app, argc, argv);
 
     try {
@@ -31,6 +35,7 @@ int main(int argc, char** argv) {
                 return 1;
             }
         }
+        if (!windowsArt.empty()) writeWindowsArt(type, windowsArt);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "amber-artwork: %s\n", e.what());
         return 1;

@@ -1,0 +1,11 @@
+// Windows bitmap files of 8-bit RGBA images: the preview picture of the
+// Screen Saver dialog and the installer's pictures.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+// A 24-bit bitmap file: bottom-up rows padded to 4 bytes, no colour table,
+// 72 dpi. `rgba` holds width x height x 4 bytes, row 0 (the top) first; the
+// alpha channel is dropped.
+std::vector<uint8_t> encodeBmp24(int width, int height, const std::vector<uint8_t>& rgba);
