@@ -4,10 +4,11 @@
 #include "app/preview_mode.h"
 #include "app/render_mode.h"
 #include "app/run_mode.h"
+#include "platform/paths.h"
 #include "platform/process.h"
 
 int entryPoint(const std::string& commandLine) {
-    const RunChoice choice = chooseRunMode(commandLine);
+    const RunChoice choice = chooseRunMode(commandLine, platform::runningAsScreensaverFile());
     switch (choice.mode) {
     case RunMode::StartRenderer:
         platform::putEnvironment("SDL_VIDEO_ALLOW_SCREENSAVER=1");

@@ -94,12 +94,10 @@ PreviewPaint previewPaintForArea(const std::string& picturePath, int32_t areaWid
     return paint;
 }
 
-int runPreviewMode(int32_t windowNumber) {
-    // X window ids are positive; anything else names no window.
-    if (windowNumber <= 0) return 0;
+int runPreviewMode(uint32_t windowNumber) {
+    if (windowNumber == 0) return 0;  // names no window
     int32_t areaWidth = 0, areaHeight = 0;
-    platform::PreviewWindow* window =
-        platform::openPreviewWindow(static_cast<uint32_t>(windowNumber), areaWidth, areaHeight);
+    platform::PreviewWindow* window = platform::openPreviewWindow(windowNumber, areaWidth, areaHeight);
     if (!window) return 0;
     const PreviewPaint paint =
         previewPaintForArea(installDirectory.pathOf("preview.ppk"), areaWidth, areaHeight);

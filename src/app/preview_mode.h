@@ -42,7 +42,7 @@ PreviewPaint previewPaintFromRows(const uint8_t* data, size_t size, int32_t widt
 PreviewPaint previewPaintForArea(const std::string& picturePath, int32_t areaWidth,
                                  int32_t areaHeight);
 
-// Runs the mode on the parent window `windowNumber` (an X window id on X11).
-// Returns the exit code: always 0, also when the number names no window or
-// the child window cannot be made.
-int runPreviewMode(int32_t windowNumber);
+// Runs the mode on the parent window `windowNumber` (an X window id on X11,
+// a window handle on Windows). Returns the exit code: always 0, also when the
+// number names no window or the child window cannot be made.
+int runPreviewMode(uint32_t windowNumber);

@@ -1,16 +1,21 @@
 #include "app/run_mode.h"
 
+#include <cstdint>
 #include <sstream>
 
-RunChoice chooseRunMode(const std::string& commandLine) {
+RunChoice chooseRunMode(const std::string& commandLine, bool screensaverFile) {
     std::istringstream in(commandLine);
     std::string word;
     in >> word;
     RunChoice choice;
-    int32_t number = 0;
-    if (in >> number) {
+    int64_t number = 0;
+    if (in >> number && number >= INT32_MIN && number <= UINT32_MAX) {
         choice.hasWindowNumber = true;
-        choice.windowNumber = number;
+        choice.windowNumber = static_cast<uint32_t>(number);
+    }
+    if (word.empty() && screensaverFile) {
+        choice.mode = RunMode::Configure;
+        return choice;
     }
     // Only the second character decides the first two modes; hosts pass "/s",
     // "-s" or "/c:1234" alike.

@@ -17,8 +17,18 @@ std::string programFileName(const std::string& windowsName);
 // $HOME/.config. False when neither can be formed.
 bool commonAppDataFolder(std::string& folder);
 
+// Where that folder is, in words for help texts ("$XDG_CONFIG_HOME, else
+// ~/.config" on POSIX).
+extern const char commonAppDataFolderHint[];
+
 // The folder holding the running executable, ending with the separator.
 // Empty when it cannot be found.
 std::string executableDirectory();
+
+// True when the running program is the file the system's screensaver
+// settings list and start (a ".scr" file on Windows, where Explorer's
+// "Configure" runs it with no words at all). Never on POSIX: hosts there run
+// the program by name.
+bool runningAsScreensaverFile();
 
 }  // namespace platform

@@ -32,11 +32,15 @@ TEST(RunMode, ExactSlashPWithNumberIsThePreview) {
 
     const RunChoice negative = chooseRunMode("/p -17");
     EXPECT_EQ(negative.mode, RunMode::Preview);
-    EXPECT_EQ(negative.windowNumber, -17);
+    EXPECT_EQ(negative.windowNumber, static_cast<uint32_t>(-17));
+
+    // Windows writes handles unsigned: 2^31 and above are windows too.
+    EXPECT_EQ(chooseRunMode("/p 3000000000").windowNumber, 3000000000u);
+    EXPECT_EQ(chooseRunMode("/p 4294967295").windowNumber, 4294967295u);
 }
 
 TEST(RunMode, PreviewWithoutNumberHasNoWindow) {
-    for (const char* line : {"/p", "/p abc", "/p 99999999999"}) {
+    for (const char* line : {"/p", "/p abc", "/p 99999999999", "/p 4294967296", "/p -2147483649"}) {
         const RunChoice choice = chooseRunMode(line);
         EXPECT_EQ(choice.mode, RunMode::Preview) << line;
         EXPECT_FALSE(choice.hasWindowNumber) << line;
@@ -47,6 +51,10 @@ TEST(RunMode, AnythingElseRenders) {
     for (const char* line : {"", "/", "x", "/a 12", "/p:2554", "/pp 2554", "-p 5", "   ",
                              "-root", "-window-id 0x400005", "--window-id 12"}) {
         EXPECT_EQ(modeOf(line), RunMode::Render) << '"' << line << '"';
+        // The screensaver file itself configures only when it has no words.
+        const bool noWords = std::string(line).find_first_not_of(" \t") == std::string::npos;
+        EXPECT_EQ(chooseRunMode(line, true).mode, noWords ? RunMode::Configure : RunMode::Render)
+            << '"' << line << '"';
     }
 }
 

@@ -17,6 +17,8 @@ std::string programFileName(const std::string& windowsName) {
     return windowsName;
 }
 
+const char commonAppDataFolderHint[] = "$XDG_CONFIG_HOME, else ~/.config";
+
 bool commonAppDataFolder(std::string& folder) {
     const char* configHome = std::getenv("XDG_CONFIG_HOME");
     if (configHome && *configHome == '/') {
@@ -39,6 +41,10 @@ std::string executableDirectory() {
     const size_t slash = path.rfind('/');
     if (slash == std::string::npos) return {};
     return path.substr(0, slash + 1);
+}
+
+bool runningAsScreensaverFile() {
+    return false;
 }
 
 }  // namespace platform

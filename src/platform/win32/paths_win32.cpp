@@ -11,6 +11,8 @@ std::string programFileName(const std::string& windowsName) {
     return windowsName;
 }
 
+const char commonAppDataFolderHint[] = "%ProgramData%, usually C:\\ProgramData";
+
 bool commonAppDataFolder(std::string& folder) {
     char buffer[MAX_PATH] = {};
     // The buffer holds no defined path when the query fails: then there is no
@@ -30,6 +32,12 @@ std::string executableDirectory() {
     const size_t backslash = path.rfind('\\');
     if (backslash == std::string::npos) return {};
     return path.substr(0, backslash + 1);
+}
+
+bool runningAsScreensaverFile() {
+    char buffer[MAX_PATH + 1] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
+    return length > 4 && length < MAX_PATH && lstrcmpiA(buffer + length - 4, ".scr") == 0;
 }
 
 }  // namespace platform
