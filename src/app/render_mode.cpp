@@ -14,6 +14,7 @@
 #include "app/show_status.h"
 #include "package/texture_cache.h"
 #include "platform/host_window.h"
+#include "platform/monitor_cover.h"
 #include "settings/settings.h"
 #include "settings/settings_path.h"
 #include "video/display.h"
@@ -55,9 +56,13 @@ int runRenderMode(const std::string& commandLine) {
 
     platform::installStopSignals();
     Settings* settings = settingsFile.is_open() ? new Settings(settingsFile) : new Settings();
+    // Read once and let go: Windows cannot replace a file that is held open,
+    // and the configuration program saves by replacing it, also mid-show.
+    settingsFile.close();
     Display* display =
         new Display(settings->screenWidth(), settings->screenHeight(), settings->screenDepth());
     HostOptions hostOptions{0};  // full screen: no options, no frame limit
+    if (!display->inHostWindow()) platform::coverMonitors(platform::listMonitors());
     if (display->inHostWindow()) {
         std::string warnings;
         hostOptions = readHostOptions(commandLine, *settings, warnings);
@@ -92,7 +97,7 @@ int runRenderMode(const std::string& commandLine) {
         if (show.framesDrawn == 1) textureCache.finishPrefetch();
     }
 
+    platform::uncoverMonitors();
     tearDownShow(show);
-    settingsFile.close();
     return 0;
 }

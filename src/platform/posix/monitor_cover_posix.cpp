@@ -1,0 +1,14 @@
+// X11 screensaver hosts start one program per screen: nothing to cover.
+#include "platform/monitor_cover.h"
+
+namespace platform {
+
+std::vector<MonitorArea> listMonitors() {
+    return {};
+}
+
+void coverMonitors(const std::vector<MonitorArea>&) {}
+
+void uncoverMonitors() {}
+
+}  // namespace platform
