@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/paths.h"
 #include "settings/settings_file.h"
 #include "settings/settings_options.h"
 #include "settings/settings_path.h"
@@ -28,8 +29,8 @@ std::string optionsHelp() {
     for (int32_t row = 0; row < resolutionRowCount; ++row) {
         text += (row % 5 == 0 ? "\n  " : ", ") + std::to_string(row) + ": " + resolutionRowText(row);
     }
-    text += "\nThe settings file lies in the application-data folder shared by all users "
-            "(on Linux $XDG_CONFIG_HOME, else ~/.config); config path prints it.";
+    text += std::string("\nThe settings file lies in the application-data folder shared by all users (") +
+            platform::commonAppDataFolderHint + "); config path prints it.";
     return text;
 }
 
@@ -70,7 +71,16 @@ int runDialog(const std::string& path, uint64_t owner) {
                      "Change them with: config set NAME=VALUE ... (config --help lists the options)\n";
         return 0;
     }
-    if (!runSettingsDialog(file.options, owner)) return 0;
+    switch (runSettingsDialog(file.options, owner)) {
+    case DialogResult::Cancelled:
+        return 0;
+    case DialogResult::Failed:
+        std::cerr << "config: the settings dialog could not be opened\n";
+        showDialogError("The settings dialog could not be opened.");
+        return 1;
+    case DialogResult::Ok:
+        break;
+    }
     std::string error;
     if (save(path, file, error)) return 0;
     showDialogError("The settings could not be saved.\n\n" + error);

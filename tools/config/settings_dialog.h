@@ -28,16 +28,19 @@ void attachToConsole();
 // display to show it on.
 bool openDialogDisplay();
 
-// Shows the dialog on `settings`. True when the user chose OK; `settings` then
-// holds the choices (flags stored as 0 or 1). False on Cancel or close, with
-// `settings` unchanged. Needs openDialogDisplay() first.
+enum class DialogResult { Ok, Cancelled, Failed };
+
+// Shows the dialog on `settings`. Ok when the user chose OK; `settings` then
+// holds the choices (flags stored as 0 or 1). Cancelled on Cancel or close,
+// Failed when the dialog could not be opened, both with `settings`
+// unchanged. Needs openDialogDisplay() first.
 //
 // `owner` is the number of the window that asked for the dialog ("/c:HWND"),
 // 0 when none was given. On Windows the dialog is owned by that window, or
 // else by the window in the foreground when it started (the Screen Saver
 // dialog whose Settings button started the screensaver's /c mode); a number
 // that is no window is ignored. GTK has no use for it.
-bool runSettingsDialog(Settings& settings, uint64_t owner);
+DialogResult runSettingsDialog(Settings& settings, uint64_t owner);
 
 // Tells the user, in a message box over the dialog's owner, that `message`
 // went wrong.

@@ -96,7 +96,7 @@ bool openDialogDisplay() {
     return gtk_init_check(nullptr, nullptr);
 }
 
-bool runSettingsDialog(Settings& settings, uint64_t /*owner*/) {
+DialogResult runSettingsDialog(Settings& settings, uint64_t /*owner*/) {
     GtkWidget* dialog = gtk_dialog_new_with_buttons(windowTitle, nullptr, GTK_DIALOG_MODAL, "_Cancel",
                                                     GTK_RESPONSE_CANCEL, "_OK", GTK_RESPONSE_OK, nullptr);
     gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_OK);
@@ -153,7 +153,7 @@ bool runSettingsDialog(Settings& settings, uint64_t /*owner*/) {
         settings.resolutionIndex = row >= 0 ? row : 0;
     }
     gtk_widget_destroy(dialog);
-    return accepted;
+    return accepted ? DialogResult::Ok : DialogResult::Cancelled;
 }
 
 void showDialogError(const std::string& message) {

@@ -76,6 +76,9 @@ INT_PTR CALLBACK settingsDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
     case WM_INITDIALOG:
         SetWindowLongPtrA(dialog, DWLP_USER, lParam);
         showSettings(dialog, *reinterpret_cast<const Settings*>(lParam));
+        // Started from the Screen Saver dialog or Explorer, the dialog would
+        // otherwise open behind the window that asked for it, without the keys.
+        SetForegroundWindow(dialog);
         return TRUE;  // focus on the first control
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
@@ -115,16 +118,18 @@ bool openDialogDisplay() {
     return true;  // a Windows session always has a desktop
 }
 
-bool runSettingsDialog(Settings& settings, uint64_t owner) {
+DialogResult runSettingsDialog(Settings& settings, uint64_t owner) {
     ownerWindow = owner != 0 ? reinterpret_cast<HWND>(static_cast<uintptr_t>(owner)) : GetForegroundWindow();
     if (ownerWindow && !IsWindow(ownerWindow)) ownerWindow = nullptr;
 
     Settings chosen = settings;
     const INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SETTINGS), ownerWindow,
                                            settingsDialogProc, reinterpret_cast<LPARAM>(&chosen));
-    if (result != IDOK) return false;
+    // -1, or 0 for an owner that is no window: the dialog never opened.
+    if (result == -1 || result == 0) return DialogResult::Failed;
+    if (result != IDOK) return DialogResult::Cancelled;
     settings = chosen;
-    return true;
+    return DialogResult::Ok;
 }
 
 void showDialogError(const std::string& message) {

@@ -11,8 +11,9 @@ bool startProgram(const std::string& path, const std::string& workingDirectory, 
     // The program gets its own quoted path as its whole command line, so its
     // entry point reads no words at all. Without it Windows would pass the
     // bare path, and a blank in the install directory would hand the program
-    // the words behind that blank as if they were switches ("C:\Saver Set\"
-    // would start the renderer again and again).
+    // the words behind that blank as if they were switches: under
+    // "C:\My Screensavers\" the renderer would read "Screensavers\Amber" and
+    // open the settings instead ("C:\Saver Set\" happens to render).
     std::string commandLine = "\"" + path + "\"";
     std::vector<char> commandBuffer(commandLine.begin(), commandLine.end());
     commandBuffer.push_back('\0');
