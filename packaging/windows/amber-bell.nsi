@@ -1,18 +1,22 @@
 ; The Windows installer, made by makensis from the build (cmake/InstallerWin32.cmake).
-;   makensis -DVERSION=0.1.0 -DSAVER_DIR=<build>/saver -DOUT_FILE=<setup.exe> amber-bell.nsi
+;   makensis -DVERSION=0.1.0 -DSAVER_DIR=<build>/saver -DART_DIR=<native build>/windows-art
+;            -DOUT_FILE=<setup.exe> amber-bell.nsi
 ;
 ; Installs the renderer, the configuration program and the packages into
 ; Program Files\lumivera\Amber Bell, records that folder (ending with a
 ; backslash) in the registry value the screensaver reads, puts amber-bell.scr
 ; into the system folder, where the Screen Saver dialog lists screensavers, and
-; registers an uninstaller in the list of installed programs. /S runs either
-; of them without a window.
+; registers an uninstaller in the list of installed programs and the Start
+; menu. /S runs either of them without a window. The icon and the pictures
+; are drawn by the artwork tool (ART_DIR).
 Unicode true
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
+!include "LogicLib.nsh"
+!include "x64.nsh"
 
-!ifndef VERSION | SAVER_DIR | OUT_FILE
-  !error "VERSION, SAVER_DIR and OUT_FILE must be defined"
+!ifndef VERSION | SAVER_DIR | ART_DIR | OUT_FILE
+  !error "VERSION, SAVER_DIR, ART_DIR and OUT_FILE must be defined"
 !endif
 
 !define SETTINGS_KEY "Software\lumivera\Amber Bell\Settings"
@@ -20,6 +24,9 @@ Unicode true
 ; The settings file the configuration program writes into the application-data
 ; folder shared by all users.
 !define SETTINGS_FILE "lumivera_Amber Bell_cfg"
+; Where Windows records the user's screensaver.
+!define DESKTOP_KEY "Control Panel\Desktop"
+!define START_MENU "$SMPROGRAMS\Amber Bell"
 
 Name "Amber Bell"
 OutFile "${OUT_FILE}"
@@ -36,24 +43,101 @@ VIAddVersionKey "FileVersion" "${VERSION}"
 VIAddVersionKey "ProductVersion" "${VERSION}"
 VIAddVersionKey "LegalCopyright" "lumivera"
 
-; The finish page offers to make Amber Bell the screensaver: Windows' own
-; way selects it and opens the Screen Saver dialog on it.
+!define MUI_ICON "${ART_DIR}/amber-bell.ico"
+!define MUI_UNICON "${ART_DIR}/amber-bell.ico"
+!define MUI_HEADERIMAGE
+!define MUI_HEADERIMAGE_RIGHT
+!define MUI_HEADERIMAGE_BITMAP "${ART_DIR}/installer-header.bmp"
+!define MUI_HEADERIMAGE_UNBITMAP "${ART_DIR}/installer-header.bmp"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${ART_DIR}/installer-side.bmp"
+!define MUI_UNWELCOMEFINISHPAGE_BITMAP "${ART_DIR}/installer-side.bmp"
+
+!define MUI_WELCOMEPAGE_TEXT "Amber Bell is a screensaver: a glowing heart beats over a warm background and sends out a stream of small hearts, with a clock and a calendar page beside it.$\r$\n$\r$\nAfter the installation it is in the Screen Saver settings, and its own settings are in the Start menu under Amber Bell.$\r$\n$\r$\nClick Next to continue."
+!insertmacro MUI_PAGE_WELCOME
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE checkInstallFolder
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+; The finish page offers to make Amber Bell the screensaver.
 !define MUI_FINISHPAGE_RUN
 !define MUI_FINISHPAGE_RUN_TEXT "Use Amber Bell as the screen saver"
 !define MUI_FINISHPAGE_RUN_FUNCTION chooseScreenSaver
-!insertmacro MUI_PAGE_DIRECTORY
-!insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
+; The screensaver as the 64-bit system sees it: this 32-bit setup's system
+; folder is SysWOW64 there, and a "system32" path would name nothing to the
+; 64-bit programs that start screensavers.
+Function screenSaverPath
+  ${If} ${RunningX64}
+    StrCpy $0 "$WINDIR\SysWOW64\amber-bell.scr"
+  ${Else}
+    StrCpy $0 "$SYSDIR\amber-bell.scr"
+  ${EndIf}
+FunctionEnd
+
+; Records Amber Bell as the user's screensaver where the Screen Saver dialog
+; records it.
+Function recordScreenSaver
+  Call screenSaverPath
+  WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" "$0"
+  WriteRegStr HKCU "${DESKTOP_KEY}" "ScreenSaveActive" "1"
+FunctionEnd
+
+; Windows' own way selects the screensaver and opens the Screen Saver dialog
+; on it. Without desk.cpl (Wine, stripped-down systems) the choice is
+; recorded directly.
 Function chooseScreenSaver
-  Exec '"$SYSDIR\rundll32.exe" desk.cpl,InstallScreenSaver $SYSDIR\amber-bell.scr'
+  ${If} ${FileExists} "$SYSDIR\desk.cpl"
+    Call screenSaverPath
+    Exec '"$SYSDIR\rundll32.exe" desk.cpl,InstallScreenSaver $0'
+  ${Else}
+    Call recordScreenSaver
+  ${EndIf}
+FunctionEnd
+
+; "setup.exe /S /screensaver" installs and selects the screensaver without a
+; window, for scripted installs.
+Function .onInstSuccess
+  ${GetOptions} $CMDLINE "/screensaver" $R0
+  ${IfNot} ${Errors}
+    Call recordScreenSaver
+  ${EndIf}
+FunctionEnd
+
+; The programs take their folder through the system's ANSI calls, so a folder
+; whose name the ANSI code page cannot spell would start nothing. $1 is left
+; 1 when the name converts without a stand-in character.
+Function installFolderFitsAnsi
+  ; CP_ACP, WC_NO_BEST_FIT_CHARS: a character without an exact match sets
+  ; the used-default flag.
+  System::Call 'kernel32::WideCharToMultiByte(i 0, i 0x400, w "$INSTDIR", i -1, p 0, i 0, p 0, *i 0 r2) i .r1'
+  ${If} $1 <> 0
+  ${AndIf} $2 = 0
+    StrCpy $1 1
+  ${Else}
+    StrCpy $1 0
+  ${EndIf}
+FunctionEnd
+
+Function checkInstallFolder
+  Call installFolderFitsAnsi
+  ${If} $1 <> 1
+    MessageBox MB_OK|MB_ICONEXCLAMATION "Windows cannot start a screensaver from this folder: its name has characters that this system's code page for programs cannot hold.$\r$\n$\r$\nPlease choose a folder whose name uses only characters of your system's language."
+    Abort
+  ${EndIf}
 FunctionEnd
 
 Section "Amber Bell"
   SetShellVarContext all
+  ; A silent install skips the folder page and its check.
+  Call installFolderFitsAnsi
+  ${If} $1 <> 1
+    DetailPrint "The folder $INSTDIR cannot be used: the system's code page cannot hold its name."
+    SetErrorLevel 2
+    Quit
+  ${EndIf}
   SetOutPath "$INSTDIR"
   File "${SAVER_DIR}/Amber Bell.exe"
   File "${SAVER_DIR}/config.exe"
@@ -70,7 +154,11 @@ Section "Amber Bell"
   WriteRegStr HKLM "${SETTINGS_KEY}" "Path" "$INSTDIR\"
 
   WriteUninstaller "$INSTDIR\uninstall.exe"
+  CreateDirectory "${START_MENU}"
+  CreateShortcut "${START_MENU}\Amber Bell Settings.lnk" "$INSTDIR\config.exe" "" "$INSTDIR\config.exe" 0
+  CreateShortcut "${START_MENU}\Uninstall Amber Bell.lnk" "$INSTDIR\uninstall.exe" "" "$INSTDIR\uninstall.exe" 0
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Amber Bell"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\config.exe,0"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "lumivera"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
@@ -84,6 +172,15 @@ SectionEnd
 
 Section "Uninstall"
   SetShellVarContext all
+  ; A saver selection naming our .scr would name a deleted file: Windows'
+  ; "(None)" is no value at all. Short names are what older dialogs wrote.
+  ReadRegStr $0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+  GetFullPathName /SHORT $1 "$SYSDIR\amber-bell.scr"
+  ${GetFileName} "$0" $2
+  ${If} $2 == "amber-bell.scr"
+  ${OrIf} $0 == $1
+    DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+  ${EndIf}
   Delete "$SYSDIR\amber-bell.scr"
   Delete "$INSTDIR\Amber Bell.exe"
   Delete "$INSTDIR\config.exe"
@@ -93,6 +190,9 @@ Section "Uninstall"
   Delete "$INSTDIR\utils.pak"
   Delete "$INSTDIR\preview.ppk"
   Delete "$INSTDIR\uninstall.exe"
+  Delete "${START_MENU}\Amber Bell Settings.lnk"
+  Delete "${START_MENU}\Uninstall Amber Bell.lnk"
+  RMDir "${START_MENU}"
   ; Folders go only when nothing else is left in them.
   RMDir "$INSTDIR"
   RMDir "$PROGRAMFILES\lumivera"
