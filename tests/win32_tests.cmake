@@ -18,7 +18,7 @@ set(win32_unit_tests
   package/package_file_test.cpp package/package_reader_test.cpp
   mesh/sub_mesh_record_test.cpp
   proctex/fire_test.cpp proctex/plasma_test.cpp proctex/procedural_name_test.cpp
-  content/month_grid_test.cpp)
+  content/month_grid_test.cpp win32/monitor_cover_test.cpp)
 add_executable(unit_tests ${win32_unit_tests} support/temp_dir.cpp support/test_models.cpp)
 target_include_directories(unit_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(unit_tests PRIVATE amber_win32_gtest_main amber_win32_gtest amber_core
@@ -46,3 +46,10 @@ add_executable(preview-host WIN32 win32/preview_host.cpp)
 target_link_libraries(preview-host PRIVATE amber_core ${AMBER_SCREEN_GL_LIBS})
 
 add_executable(stand-in WIN32 win32/stand_in.cpp)
+
+# Reads back the resources Windows shows of our programs.
+add_executable(resource-check win32/resource_check.cpp)
+target_link_libraries(resource-check PRIVATE version shell32)
+
+add_executable(monitor-list win32/monitor_list.cpp)
+target_link_libraries(monitor-list PRIVATE amber_core)

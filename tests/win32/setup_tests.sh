@@ -1,27 +1,47 @@
 # The Windows installer and the configuration program under Wine (run by
-# scripts/test-windows after wine_tests.sh, on the same virtual X server): a
-# silent install, the installed screensaver and its settings dialog, and a
-# silent uninstall that leaves nothing of ours behind.
+# scripts/test-windows after wine_tests.sh, on the same virtual X server, and
+# again in a 64-bit prefix): a silent install, the installed screensaver and
+# its settings dialog, the screensaver selection, and a silent uninstall that
+# leaves nothing of ours behind.
 #   AMBER_WIN32_BUILD  the Windows build folder (build-win32)
-#   WINEPREFIX         a 32-bit Wine prefix of its own
+#   WINEPREFIX         a Wine prefix of its own, 32- or 64-bit
 set -u
 AMBER_SAVER_DIR=$AMBER_WIN32_BUILD/saver
 wineserver -k 2>/dev/null
 source "$AMBER_TEST_SUPPORT/e2e-lib.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/wine-lib.sh"
 drive_c=$WINEPREFIX/drive_c
-installed="$drive_c/Program Files/lumivera/Amber Bell"
-scr="$drive_c/windows/system32/amber-bell.scr"
+# On 64-bit Windows the 32-bit setup goes to the 32-bit program and system
+# folders, and its registry values to the 32-bit view, which 32-bit reg.exe reads.
+if [ -d "$drive_c/windows/syswow64" ]; then
+    program_files="$drive_c/Program Files (x86)"
+    system_folder=syswow64
+    reg="C:\\windows\\syswow64\\reg.exe"
+else
+    program_files="$drive_c/Program Files"
+    system_folder=system32
+    reg=reg
+fi
+installed="$program_files/lumivera/Amber Bell"
+scr="$drive_c/windows/$system_folder/amber-bell.scr"
+start_menu="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Amber Bell"
 cfg="$drive_c/ProgramData/lumivera_Amber Bell_cfg"
 key='HKLM\Software\lumivera\Amber Bell\Settings'
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Amber Bell'
+desktop_key='HKCU\Control Panel\Desktop'
 hex() { od -An -tx1 -v "$1" | tr -d ' \n'; }
 config() { wine "$installed/config.exe" "$@" 2>&1 | tr -d '\r'; }
 # reg_value KEY NAME: the text of a REG_SZ value; fails when there is none.
 reg_value() {
-    wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p" | grep .
+    wine "$reg" query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p" | grep .
 }
-has_key() { wine reg query "$1" >/dev/null 2>&1; }
+has_key() { wine "$reg" query "$1" >/dev/null 2>&1; }
+
+# --- a folder the system's code page cannot spell ---------------------------------
+wine "$AMBER_WIN32_BUILD/amber-bell-setup.exe" /S '/D=C:\Amber Bell ★'; code=$?
+[ "$code" = 2 ] || fail "the install into a folder the code page cannot hold ended with $code"
+[ ! -e "$drive_c/Amber Bell ★" ] && [ ! -e "$scr" ] || fail "files were installed into 'C:\Amber Bell ★'"
+pass "a folder whose name the ANSI code page cannot hold is refused"
 # expect_settings "name=value ...": what the installed `config.exe show` prints.
 expect_settings() {
     local shown
@@ -33,7 +53,8 @@ wine reg delete 'HKLM\Software\lumivera' /f >/dev/null 2>&1
 rm -f "$cfg"
 
 # --- silent install -------------------------------------------------------------
-wine "$AMBER_WIN32_BUILD/amber-bell-setup.exe" /S; code=$?
+wine reg delete "$desktop_key" /v SCRNSAVE.EXE /f >/dev/null 2>&1
+wine "$AMBER_WIN32_BUILD/amber-bell-setup.exe" /S /screensaver; code=$?
 [ "$code" = 0 ] || fail "the silent install ended with $code"
 for file in "Amber Bell.exe" config.exe main.pak clock.pak calendar.pak utils.pak preview.ppk; do
     cmp -s "$AMBER_WIN32_BUILD/saver/$file" "$installed/$file" || fail "$file is not installed as built"
@@ -41,11 +62,24 @@ done
 [ -f "$installed/uninstall.exe" ] || fail "no uninstaller"
 cmp -s "$AMBER_WIN32_BUILD/saver/amber-bell.scr" "$scr" || fail "amber-bell.scr is not in the system folder"
 path=$(reg_value "$key" Path) || fail "no registry value Path"
-[ "$path" = 'C:\Program Files\lumivera\Amber Bell\' ] || fail "the registry value Path is '$path'"
+[ "$path" = "C:\\${program_files#$drive_c/}\\lumivera\\Amber Bell\\" ] || fail "the registry value Path is '$path'"
 [ "$(reg_value "$uninstall_key" DisplayName)" = "Amber Bell" ] || fail "not in the list of installed programs"
 [ "$(reg_value "$uninstall_key" UninstallString)" = "\"${path}uninstall.exe\"" ] ||
     fail "the uninstall command is '$(reg_value "$uninstall_key" UninstallString)'"
-pass "the silent install puts the files, the .scr and the registry values in place"
+[ "$(reg_value "$uninstall_key" DisplayIcon)" = "${path}config.exe,0" ] ||
+    fail "the uninstall entry's icon is '$(reg_value "$uninstall_key" DisplayIcon)'"
+for link in "Amber Bell Settings.lnk" "Uninstall Amber Bell.lnk"; do
+    [ -f "$start_menu/$link" ] || fail "no Start-menu entry $link"
+done
+pass "the silent install puts the files, the .scr, the Start-menu entries and the registry values in place"
+
+# The screensaver chosen as the finish page does it: a path the system opens.
+chosen=$(reg_value "$desktop_key" SCRNSAVE.EXE) || fail "the screensaver was not recorded"
+[ "$(echo "$chosen" | tr 'A-Z' 'a-z')" = "c:\\windows\\$system_folder\\amber-bell.scr" ] ||
+    fail "the screensaver recorded is '$chosen'"
+[ -f "$(winepath -u "$chosen" 2>/dev/null)" ] || fail "the recorded screensaver $chosen does not exist"
+[ "$(reg_value "$desktop_key" ScreenSaveActive)" = 1 ] || fail "the screensaver is not active"
+pass "the installer records $chosen as the screensaver"
 
 # --- the installed screensaver and config.exe -----------------------------------
 # Without a settings file the show fills the screen; row 1 keeps it to 640x480.
@@ -149,6 +183,7 @@ wineserver -w
 has_key "$key" && fail "the registry key is left"
 has_key 'HKLM\Software\lumivera' && fail "HKLM\\Software\\lumivera is left"
 has_key "$uninstall_key" && fail "still in the list of installed programs"
+reg_value "$desktop_key" SCRNSAVE.EXE >/dev/null && fail "the screensaver selection still names the deleted .scr"
 left=$(find "$drive_c" \( -iname '*amber*bell*' -o -iname '*lumivera*' \) ! -path "$drive_c/Saver Set*" ! -path "$drive_c/Launch Dir*")
 [ -z "$left" ] || fail "files of ours are left: $left"
-pass "the silent uninstall removes every file, the registry keys and the .scr"
+pass "the silent uninstall removes every file, the registry keys, the Start menu, the .scr and its selection"

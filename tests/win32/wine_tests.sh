@@ -69,15 +69,53 @@ set_registry "$install_win"
 write_settings 0 1  0 1 0 0 1 1 0
 cp "$XDG_CONFIG_HOME/lumivera_Amber Bell_cfg" "$appdata_settings"
 
-render_and_escape "$install/amber-bell.scr"
+# The renderer the /s mode starts renders with no words.
+renderer="$install/Amber Bell.exe"
+render_and_escape "$renderer"
 [ "$outside" = 1 ] || fail "the show is drawn beyond 640x480 ($outside colours outside)"
 pass "render mode shows the show at 640x480 and ends on Escape with 0"
 render_and_escape "$install/amber-bell.scr" /x
 pass "an unknown switch renders"
 
+# The configuration program saves while a show runs: the show does not hold
+# the settings file open, so it can be replaced.
+(cd / && wine "$renderer") 2>"$work/render.err" & pid=$!
+poll eval 'sdl_window && shows_the_show' || fail "the show did not start"
+wine "$install/config.exe" set showFrameCounter=1 >"$work/set.out" 2>&1 ||
+    fail "config.exe could not save during a show: $(tr -d '\r' <"$work/set.out")"
+xdotool windowfocus --sync "$window_id" key Escape
+wait_exit "$pid"
+wine "$install/config.exe" show 2>/dev/null | tr -d '\r' | grep -qx showFrameCounter=1 ||
+    fail "the save during the show was lost"
+write_settings 0 1  0 1 0 0 1 1 0
+cp "$XDG_CONFIG_HOME/lumivera_Amber Bell_cfg" "$appdata_settings"
+pass "config.exe saves the settings while a show is running"
+
+# Explorer's "Configure" runs the .scr with no words: the settings, no show.
+wine "$install/amber-bell.scr" >/dev/null 2>&1; code=$?
+[ "$code" = 0 ] || fail "the .scr with no words ended with $code"
+poll eval 'dialog=$(xdotool search --name "^Amber Bell Settings\$" 2>/dev/null | head -n 1); [ -n "$dialog" ]' ||
+    fail "the .scr with no words opened no settings dialog"
+sdl_window && fail "the .scr with no words started the show"
+config_pid=$(xdotool getwindowpid "$dialog")
+xdotool windowfocus --sync "$dialog" key Escape
+poll eval '! kill -0 "$config_pid" 2>/dev/null' || fail "the dialog did not close on Escape"
+pass "the .scr with no words opens the settings dialog and no show"
+
+# What Explorer, the Screen Saver list and the file's Properties show.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$AMBER_WIN32_BUILD/CMakeCache.txt")
+for file in amber-bell.scr "Amber Bell.exe" config.exe; do
+    read_back=$(wine "$tests_dir/resource-check.exe" "$install/$file" 2>/dev/null | tr -d '\r')
+    for line in "name=Amber Bell" "icons=16 20 24 32 40 48 64 96 128 256" "extracted=1" \
+                "ProductName=Amber Bell" "CompanyName=lumivera" "FileVersion=$version"; do
+        grep -qxF "$line" <<<"$read_back" || fail "$file: no '$line' in: $read_back"
+    done
+done
+pass "the programs carry the name \"Amber Bell\", the heart icon at 16 to 256 pixels and version $version"
+
 # A package that cannot be opened ends the show with 1.
 mv "$install/clock.pak" "$install/clock.pak.away"
-wine "$install/amber-bell.scr" >/dev/null 2>&1 & pid=$!
+wine "$renderer" >/dev/null 2>&1 & pid=$!
 wait_exit "$pid"
 mv "$install/clock.pak.away" "$install/clock.pak"
 [ "$exit_code" = 1 ] || fail "a missing package ended the render mode with $exit_code"
@@ -85,7 +123,7 @@ pass "a missing package ends the render mode with 1"
 
 # Without the registry value the packages are found beside the program.
 clear_registry
-render_and_escape "$install/amber-bell.scr"
+render_and_escape "$renderer"
 set_registry "$install_win"
 pass "without the registry value the program's own folder is the install directory"
 
