@@ -136,7 +136,7 @@ Section "Amber Bell"
   ${If} $1 <> 1
     DetailPrint "The folder $INSTDIR cannot be used: the system's code page cannot hold its name."
     SetErrorLevel 2
-    Quit
+    Abort
   ${EndIf}
   SetOutPath "$INSTDIR"
   File "${SAVER_DIR}/Amber Bell.exe"
