@@ -6,7 +6,7 @@
 #   WINEPREFIX         a Wine prefix
 set -u
 AMBER_SAVER_DIR=$AMBER_WIN32_BUILD/saver
-wineserver -k 2>/dev/null
+wineserver -k 2>/dev/null; wineserver -w
 source "$AMBER_TEST_SUPPORT/e2e-lib.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/wine-lib.sh"
 second_monitor=800x600+1024+0

@@ -37,6 +37,9 @@ reg_value() {
 }
 has_key() { wine "$reg" query "$1" >/dev/null 2>&1; }
 
+# What a failed run may have left.
+rm -rf "$installed" "$scr" "$start_menu"
+
 # --- a folder the system's code page cannot spell ---------------------------------
 # No blank in it: the installer takes /D= only unquoted.
 wine "$AMBER_WIN32_BUILD/amber-bell-setup.exe" /S '/D=C:\Amber★Bell'; code=$?
