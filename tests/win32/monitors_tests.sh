@@ -19,7 +19,7 @@ monitors=$(wine "$AMBER_WIN32_BUILD/tests/monitor-list.exe" 2>/dev/null | tr -d 
     fail "Wine does not see the two monitors: $monitors"
 
 # Something of the desktop on the second monitor.
-xmessage -geometry 300x200+1200+150 -bg white "the desktop" & desktop_pid=$!
+xmessage -geometry 300x200+1200+150 -bg white "the desktop" 2>/dev/null & desktop_pid=$!
 trap 'kill "$desktop_pid" 2>/dev/null; cleanup_work' EXIT
 poll eval 'capture_second && [ "$(convert "$work/second.ppm" -format %k info:)" -gt 1 ]' ||
     fail "the window on the second monitor is not shown"

@@ -94,6 +94,7 @@ config set resolutionIndex=1 >/dev/null || fail "config.exe set failed"
 render_and_escape "$scr" /s
 [ "$outside" = 1 ] || fail "the show ignored the row config.exe set ($outside colours outside 640x480)"
 [ "$(config path)" = 'C:\ProgramData\lumivera_Amber Bell_cfg' ] || fail "config.exe path printed '$(config path)'"
+config --help | grep -q 'ProgramData' || fail "config.exe --help does not say where the settings are"
 config reset >/dev/null || fail "config.exe reset failed"
 expect_settings "showFrameCounter=0 showClock=1 analogClock=0 clock24Hour=0 largeClock=1 showCalendar=1 russianCalendar=0 exitOnMouseMove=0 resolutionIndex=0"
 config set resolutionIndex=1 >/dev/null
