@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "common/offscreen_gl.h"
 #include "mesh/model_entry.h"
 #include "mesh/model_writer.h"
 #include "mesh/sub_mesh.h"
-#include "offscreen_gl.h"
 #include "package/byte_cursor.h"
 #include "package/package_reader.h"
 #include "package/package_writer.h"
@@ -65,7 +65,7 @@ struct BenchPackage {
 };
 
 void BM_OpenPackageAndLoadModel(benchmark::State& state) {
-    BenchContext gl;
+    OffscreenGl gl(64, 64);
     if (!gl.valid()) {
         state.SkipWithError("no OSMesa context");
         return;

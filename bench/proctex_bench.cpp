@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "offscreen_gl.h"
+#include "common/offscreen_gl.h"
 #include "proctex/fire.h"
 #include "proctex/plasma.h"
 #include "proctex/procedural_texture.h"
@@ -53,7 +53,7 @@ BENCHMARK(BM_Fire)->Unit(benchmark::kMicrosecond);
 
 // Generator plus glTexSubImage2D, as the frame runs it.
 void updateBenchmark(benchmark::State& state, bool plasma) {
-    BenchContext gl;
+    OffscreenGl gl(64, 64);
     if (!gl.valid()) {
         state.SkipWithError("no OSMesa context");
         return;

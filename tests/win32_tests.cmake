@@ -36,11 +36,10 @@ set(win32_gl_tests
   content/frame_counter_test.cpp content/heart_test.cpp
   video/display_test.cpp)
 add_executable(gl_tests ${win32_gl_tests} support/temp_dir.cpp support/test_models.cpp
-               support/show_packages.cpp win32/offscreen_gl_wgl.cpp)
-target_include_directories(gl_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}
-                           ${PROJECT_SOURCE_DIR}/tools/snapshot)
+               support/show_packages.cpp)
+target_include_directories(gl_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(gl_tests PRIVATE amber_win32_gtest_main amber_win32_gtest amber_core
-                      ${AMBER_SCREEN_GL_LIBS})
+                      amber_offscreen)
 
 add_executable(preview-host WIN32 win32/preview_host.cpp)
 target_link_libraries(preview-host PRIVATE amber_core ${AMBER_SCREEN_GL_LIBS})

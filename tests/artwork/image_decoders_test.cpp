@@ -7,7 +7,7 @@
 
 #include <cstring>
 
-#include "png_writer.h"
+#include "common/png_writer.h"
 #include "package/png_decode.h"
 #include "real_packages.h"
 

@@ -8,9 +8,9 @@
 
 #include <cstring>
 
+#include "common/png_writer.h"
 #include "package/package_writer.h"
 #include "package/texture_cache.h"
-#include "png_writer.h"
 #include "real_packages.h"
 #include "support/offscreen_context.h"
 #include "support/temp_dir.h"

@@ -10,13 +10,13 @@
 #include <numbers>
 #include <sstream>
 
+#include "common/png_writer.h"
 #include "image_resize.h"
 #include "mesh/model_entry.h"
 #include "obj_export.h"
 #include "pak_commands.h"
-#include "png_writer.h"
-#include "snapshot.h"
 #include "retexture.h"
+#include "snapshot.h"
 #include "support/temp_dir.h"
 
 namespace {

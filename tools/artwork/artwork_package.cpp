@@ -3,7 +3,8 @@
 #include <stdexcept>
 #include <utility>
 
-#include "png_writer.h"
+#include "common/png_writer.h"
+#include "common/whole_file.h"
 
 MaterialBlock plainMaterial(bool transparent) {
     MaterialBlock material;
@@ -53,7 +54,7 @@ void ArtworkPackage::addImage(const std::string& entry, const Canvas& canvas) {
     if (!imageDump_.empty()) {
         std::string stem = name_.substr(0, name_.find('.'));
         std::string error;
-        if (!writeFileBytes(imageDump_ + "/" + stem + "-" + entry + ".png", png, error)) {
+        if (!writeWholeFile(imageDump_ + "/" + stem + "-" + entry + ".png", png, error)) {
             throw std::runtime_error(error);
         }
     }

@@ -5,10 +5,11 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "bmp_writer.h"
-#include "icon_writer.h"
+#include "common/bmp_writer.h"
+#include "common/icon_writer.h"
+#include "common/png_writer.h"
+#include "common/whole_file.h"
 #include "palette.h"
-#include "png_writer.h"
 #include "shapes.h"
 
 namespace {
@@ -99,7 +100,7 @@ Canvas headerPicture() {
 
 void writeOrThrow(const std::string& path, const std::vector<uint8_t>& bytes) {
     std::string error;
-    if (!writeFileBytes(path, bytes, error)) throw std::runtime_error(error);
+    if (!writeWholeFile(path, bytes, error)) throw std::runtime_error(error);
 }
 
 void writeBmp(const std::string& path, const Canvas& canvas) {

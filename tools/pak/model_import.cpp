@@ -10,11 +10,10 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <map>
 
+#include "common/whole_file.h"
 #include "image_resize.h"
 #include "mesh/sub_mesh_record.h"
 #include "package/image_decode.h"
@@ -64,13 +63,6 @@ std::string colourTexturePath(const aiMaterial& material) {
         }
     }
     return {};
-}
-
-bool readBytes(const std::filesystem::path& path, std::vector<uint8_t>& bytes) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
-    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    return !file.bad();
 }
 
 // The decoded image's pixels with packed rows.
@@ -136,7 +128,8 @@ bool loadTexture(const aiScene& scene, const std::filesystem::path& modelDirecto
     std::filesystem::path file(name);
     if (file.is_relative()) file = modelDirectory / file;
     std::vector<uint8_t> bytes;
-    if (!readBytes(file, bytes)) {
+    std::string ignored;  // the message below names the texture as well as the file
+    if (!readWholeFile(file.string(), bytes, ignored)) {
         error = "texture " + quotedName(source) + " cannot be read (" + file.string() + ")";
         return false;
     }

@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 
+#include "common/whole_file.h"
 #include "mesh/model_entry.h"
 #include "obj_export.h"
 #include "pak_files.h"
@@ -160,7 +161,7 @@ int pakCreate(const std::string& outputPath, const std::vector<std::string>& arg
             return 1;
         }
         std::string error;
-        if (!readFile(source, entry.data, error)) {
+        if (!readWholeFile(source, entry.data, error)) {
             err << "pak: " << error << "\n";
             return 1;
         }

@@ -1,30 +1,13 @@
 #include "pak_files.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 
+#include "common/whole_file.h"
 #include "package/quoted_name.h"
-
-bool readFile(const std::string& path, std::vector<uint8_t>& bytes, std::string& error) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        error = "cannot open " + path + ": " + std::strerror(errno);
-        return false;
-    }
-    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    if (file.bad()) {
-        error = "cannot read " + path;
-        return false;
-    }
-    return true;
-}
 
 bool loadPackage(const std::string& path, LoadedPackage& package, std::ostream& err) {
     std::string error;
-    if (!readFile(path, package.bytes, error)) {
+    if (!readWholeFile(path, package.bytes, error)) {
         err << "pak: " << error << "\n";
         return false;
     }
@@ -51,11 +34,9 @@ const PackageEntryView* loadEntry(const std::string& path, const std::string& na
 }
 
 bool writeFile(const std::string& path, const void* data, size_t size, std::ostream& err) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
-    file.close();
-    if (file) return true;
-    err << "pak: cannot write " << path << "\n";
+    std::string error;
+    if (writeWholeFile(path, data, size, error)) return true;
+    err << "pak: " << error << "\n";
     return false;
 }
 

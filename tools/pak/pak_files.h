@@ -1,5 +1,5 @@
-// Helpers the pak commands share: reading and writing whole files, a
-// package read and parsed, NAME=PATH arguments. Problems go to `err` as one
+// Helpers the pak commands share: a package read and parsed, an entry found,
+// files written, NAME=PATH arguments. Problems go to `err` as one
 // line each, starting "pak: ".
 #pragma once
 
@@ -17,8 +17,6 @@ struct LoadedPackage {
     std::vector<PackageEntryView> entries;
 };
 
-// The whole file at `path`; false with `error` set when it cannot be read.
-bool readFile(const std::string& path, std::vector<uint8_t>& bytes, std::string& error);
 bool loadPackage(const std::string& path, LoadedPackage& package, std::ostream& err);
 // The package's first entry of that name, or null.
 const PackageEntryView* findEntry(const LoadedPackage& package, const std::string& name);

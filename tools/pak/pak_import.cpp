@@ -4,13 +4,14 @@
 #include <set>
 #include <system_error>
 
+#include "common/png_writer.h"
+#include "common/whole_file.h"
 #include "mesh/model_writer.h"
 #include "model_import.h"
 #include "package/package_writer.h"
 #include "package/quoted_name.h"
 #include "pak_commands.h"
 #include "pak_files.h"
-#include "png_writer.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ bool importEntries(const std::string& name, const std::string& path, double fitR
                    std::vector<PackageEntry>& made, std::ostream& out, std::ostream& err) {
     std::vector<uint8_t> bytes;
     std::string error;
-    if (!readFile(path, bytes, error)) {
+    if (!readWholeFile(path, bytes, error)) {
         err << "pak: " << error << "\n";
         return false;
     }

@@ -15,10 +15,11 @@
 #include <fstream>
 #include <string>
 
+#include "common/png_writer.h"
+#include "common/whole_file.h"
 #include "picture.h"
 #include "platform/paths.h"
 #include "settings/show_choices.h"
-#include "png_writer.h"
 #include "snapshot.h"
 
 namespace {
@@ -27,7 +28,7 @@ constexpr int32_t previewWidth = 152, previewHeight = 112, previewSupersample = 
 
 bool writePicture(const std::string& path, const Picture& picture) {
     std::string error;
-    if (!writeFileBytes(path, encodePng(picture.width, picture.height, picture.rgba, true), error)) {
+    if (!writeWholeFile(path, encodePng(picture.width, picture.height, picture.rgba, true), error)) {
         std::fprintf(stderr, "amber-snapshot: %s\n", error.c_str());
         return false;
     }
@@ -136,7 +137,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "amber-snapshot: %s\n", error.c_str());
             return 1;
         }
-        if (!writeFileBytes(preview, encodeBmp24(last), error)) {
+        if (!writeWholeFile(preview, encodeBmp24(last), error)) {
             std::fprintf(stderr, "amber-snapshot: %s\n", error.c_str());
             return 1;
         }

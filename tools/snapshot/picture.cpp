@@ -1,6 +1,6 @@
 #include "picture.h"
 
-#include "bmp_writer.h"
+#include "common/bmp_writer.h"
 
 Picture reduced(const Picture& picture, int32_t factor) {
     Picture out;

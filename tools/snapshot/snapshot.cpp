@@ -5,7 +5,7 @@
 #include <ctime>
 
 #include "app/headless_driver.h"
-#include "offscreen_gl.h"
+#include "common/offscreen_gl.h"
 #include "package/texture_cache.h"
 #include "scene/local_time.h"
 

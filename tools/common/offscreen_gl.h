@@ -1,7 +1,9 @@
 // An offscreen GL context for rendering the show without a window: RGBA
-// colour with a 24-bit depth buffer, made current on construction. OSMesa
-// here; the Windows tests under Wine use a hidden window's back buffer
-// (tests/win32/offscreen_gl_wgl.cpp).
+// colour with a 24-bit depth buffer, made current on construction. The build
+// picks the platform's version, as it picks src/platform's folder: OSMesa
+// (posix/offscreen_gl_osmesa.cpp) for the tools, tests and benchmarks on
+// Linux; a hidden window's back buffer (win32/offscreen_gl_wgl.cpp) for the
+// Windows tests under Wine. What both share is in offscreen_gl.cpp.
 #pragma once
 
 #include <cstdint>
@@ -26,6 +28,10 @@ public:
     const uint8_t* pixel(int32_t x, int32_t y) const;
 
 private:
+    // Waits for the frame and leaves its pixels in `buffer_`, bottom row
+    // first (one version per platform).
+    void finishFrame() const;
+
     void* context_ = nullptr;
     void* window_ = nullptr;  // the drawable behind the context, where there is one
     int32_t width_;

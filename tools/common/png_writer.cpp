@@ -1,8 +1,7 @@
-#include "png_writer.h"
+#include "common/png_writer.h"
 
 #include <png.h>
 
-#include <cstdio>
 #include <stdexcept>
 
 namespace {
@@ -41,19 +40,4 @@ std::vector<uint8_t> encodePng(int width, int height, const std::vector<uint8_t>
     png_write_end(png, info);
     png_destroy_write_struct(&png, &info);
     return out;
-}
-
-bool writeFileBytes(const std::string& path, const std::vector<uint8_t>& bytes,
-                    std::string& error) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) {
-        error = "cannot write " + path;
-        return false;
-    }
-    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    if (std::fclose(file) != 0 || !ok) {
-        error = "cannot write " + path;
-        return false;
-    }
-    return true;
 }

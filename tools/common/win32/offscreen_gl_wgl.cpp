@@ -5,9 +5,9 @@
 
 #include <GL/gl.h>
 
-#include <cstring>
+#include <cstddef>
 
-#include "offscreen_gl.h"
+#include "common/offscreen_gl.h"
 
 namespace {
 
@@ -68,21 +68,9 @@ bool OffscreenGl::makeCurrent() {
     return context_ && wglMakeCurrent(GetDC(static_cast<HWND>(window_)), static_cast<HGLRC>(context_));
 }
 
-const uint8_t* OffscreenGl::pixel(int32_t x, int32_t y) const {
+void OffscreenGl::finishFrame() const {
     glFinish();
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE, buffer_.data());
-    return buffer_.data() + (static_cast<size_t>(y) * width_ + x) * 4;
-}
-
-std::vector<uint8_t> OffscreenGl::topDownPixels() const {
-    pixel(0, 0);
-    const size_t row = static_cast<size_t>(width_) * 4;
-    std::vector<uint8_t> out(buffer_.size());
-    for (int32_t y = 0; y < height_; ++y) {
-        std::memcpy(&out[y * row], &buffer_[(height_ - 1 - y) * row], row);
-    }
-    for (size_t i = 3; i < out.size(); i += 4) out[i] = 255;
-    return out;
 }

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 // `rgba` holds width x height x 4 bytes, row 0 (the top) first. With `opaque`
@@ -11,7 +10,3 @@
 // libpng fails.
 std::vector<uint8_t> encodePng(int width, int height, const std::vector<uint8_t>& rgba,
                                bool opaque = false);
-
-// Writes bytes to a file; false with `error` set when it cannot.
-bool writeFileBytes(const std::string& path, const std::vector<uint8_t>& bytes,
-                    std::string& error);

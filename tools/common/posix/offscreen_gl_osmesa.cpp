@@ -1,8 +1,9 @@
-#include "offscreen_gl.h"
+// OffscreenGl on OSMesa: the context renders straight into `buffer_`.
+#include "common/offscreen_gl.h"
 
 #include <GL/osmesa.h>
 
-#include <cstring>
+#include <cstddef>
 
 OffscreenGl::OffscreenGl(int32_t width, int32_t height)
     : width_(width), height_(height), buffer_(static_cast<size_t>(width) * height * 4) {
@@ -24,18 +25,6 @@ bool OffscreenGl::makeCurrent() {
                                          GL_UNSIGNED_BYTE, width_, height_);
 }
 
-std::vector<uint8_t> OffscreenGl::topDownPixels() const {
+void OffscreenGl::finishFrame() const {
     glFinish();
-    const size_t row = static_cast<size_t>(width_) * 4;
-    std::vector<uint8_t> out(buffer_.size());
-    for (int32_t y = 0; y < height_; ++y) {
-        std::memcpy(&out[y * row], &buffer_[(height_ - 1 - y) * row], row);
-    }
-    for (size_t i = 3; i < out.size(); i += 4) out[i] = 255;
-    return out;
-}
-
-const uint8_t* OffscreenGl::pixel(int32_t x, int32_t y) const {
-    glFinish();
-    return buffer_.data() + (static_cast<size_t>(y) * width_ + x) * 4;
 }
