@@ -1,8 +1,7 @@
 #include "mesh/material_block.h"
 
-#include <cstring>
-
 #include "package/byte_cursor.h"
+#include "package/byte_writer.h"
 
 namespace {
 
@@ -10,10 +9,8 @@ void readColour(ByteCursor& cursor, float (&colour)[4]) {
     for (float& channel : colour) cursor.readF32(channel);
 }
 
-void appendF32(std::vector<uint8_t>& out, float value) {
-    uint32_t bits;
-    std::memcpy(&bits, &value, 4);
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(bits >> (8 * i)));
+void putColour(ByteWriter& out, const float (&colour)[4]) {
+    for (float channel : colour) out.putF32(channel);
 }
 
 }  // namespace
@@ -33,13 +30,13 @@ bool readMaterialBlock(ByteCursor& cursor, MaterialBlock& material) {
 }
 
 void appendMaterialBlock(std::vector<uint8_t>& out, const MaterialBlock& material) {
-    out.push_back(material.alphaTest);
-    out.push_back(material.transparent);
-    out.push_back(0);
-    out.push_back(0);
-    for (float channel : material.ambient) appendF32(out, channel);
-    for (float channel : material.diffuse) appendF32(out, channel);
-    for (float channel : material.specular) appendF32(out, channel);
-    appendF32(out, material.shininess);
-    out.insert(out.end(), 4, 0);
+    ByteWriter writer(out);
+    writer.putU8(material.alphaTest);
+    writer.putU8(material.transparent);
+    writer.putZeros(2);
+    putColour(writer, material.ambient);
+    putColour(writer, material.diffuse);
+    putColour(writer, material.specular);
+    writer.putF32(material.shininess);
+    writer.putZeros(4);
 }

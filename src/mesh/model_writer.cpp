@@ -1,27 +1,18 @@
 #include "mesh/model_writer.h"
 
-#include <cstring>
 #include <limits>
 #include <stdexcept>
 
 #include "mesh/model_entry.h"
 #include "mesh/sub_mesh_record.h"
+#include "package/byte_writer.h"
 
 namespace {
 
 constexpr size_t entryLimit = static_cast<size_t>(std::numeric_limits<int32_t>::max());
 
-void putI32(std::vector<uint8_t>& out, int32_t value) {
-    const uint32_t v = static_cast<uint32_t>(value);
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
-
-void putF64s(std::vector<uint8_t>& out, const std::vector<double>& values) {
-    for (double value : values) {
-        uint64_t bits;
-        std::memcpy(&bits, &value, 8);
-        for (int i = 0; i < 8; ++i) out.push_back(static_cast<uint8_t>(bits >> (8 * i)));
-    }
+void putF64s(ByteWriter& out, const std::vector<double>& values) {
+    for (double value : values) out.putF64(value);
 }
 
 size_t triangleCountOf(const SubMeshRecord& record) {
@@ -46,16 +37,17 @@ void appendSubMeshRecord(std::vector<uint8_t>& out, const SubMeshRecord& record)
             entryLimit) {
         throw std::invalid_argument("model entry would exceed 2 GiB");
     }
-    putI32(out, static_cast<int32_t>(nameField));
-    out.insert(out.end(), record.textureName.begin(), record.textureName.end());
-    out.insert(out.end(), 1 + record.nameFieldPadding, 0);
-    out.insert(out.end(), subMeshSkippedBlockSize, 0);
+    ByteWriter writer(out);
+    writer.putI32(static_cast<int32_t>(nameField));
+    writer.putBytes(record.textureName);
+    writer.putZeros(1 + record.nameFieldPadding);
+    writer.putZeros(subMeshSkippedBlockSize);
     appendMaterialBlock(out, record.material);
-    putI32(out, static_cast<int32_t>(triangles));
-    out.push_back(static_cast<uint8_t>(record.countSelector));
-    putF64s(out, record.positions);
-    putF64s(out, record.normals);
-    putF64s(out, record.texCoords);
+    writer.putI32(static_cast<int32_t>(triangles));
+    writer.putU8(static_cast<uint8_t>(record.countSelector));
+    putF64s(writer, record.positions);
+    putF64s(writer, record.normals);
+    putF64s(writer, record.texCoords);
 }
 
 std::vector<uint8_t> writeModelEntry(const std::vector<SubMeshRecord>& records, uint8_t marker) {
@@ -63,9 +55,10 @@ std::vector<uint8_t> writeModelEntry(const std::vector<SubMeshRecord>& records, 
         throw std::invalid_argument("too many sub-meshes for one entry");
     }
     std::vector<uint8_t> out;
-    out.push_back(marker);
-    if (marker == modelPrefixMarker) putI32(out, 0);
-    putI32(out, static_cast<int32_t>(records.size()));
+    ByteWriter writer(out);
+    writer.putU8(marker);
+    if (marker == modelPrefixMarker) writer.putI32(0);
+    writer.putI32(static_cast<int32_t>(records.size()));
     for (const SubMeshRecord& record : records) appendSubMeshRecord(out, record);
     return out;
 }

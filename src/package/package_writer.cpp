@@ -4,17 +4,9 @@
 #include <limits>
 #include <stdexcept>
 
+#include "package/byte_writer.h"
 #include "package/quoted_name.h"
 #include "platform/replace_whole_file.h"
-
-namespace {
-
-void putI32(std::vector<uint8_t>& out, int32_t value) {
-    const uint32_t v = static_cast<uint32_t>(value);
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
-
-}  // namespace
 
 bool validPackageEntry(const PackageEntry& entry, std::string& why) {
     if (entry.name.size() > maxPackageEntryNameLength) {
@@ -44,12 +36,13 @@ std::vector<uint8_t> writePackage(const std::vector<PackageEntry>& entries) {
     }
     std::vector<uint8_t> out;
     out.reserve(total);
-    putI32(out, static_cast<int32_t>(entries.size()));
+    ByteWriter writer(out);
+    writer.putI32(static_cast<int32_t>(entries.size()));
     for (const PackageEntry& entry : entries) {
-        out.push_back(static_cast<uint8_t>(entry.name.size()));
-        out.insert(out.end(), entry.name.begin(), entry.name.end());
-        putI32(out, static_cast<int32_t>(entry.data.size()));
-        out.insert(out.end(), entry.data.begin(), entry.data.end());
+        writer.putU8(static_cast<uint8_t>(entry.name.size()));
+        writer.putBytes(entry.name);
+        writer.putI32(static_cast<int32_t>(entry.data.size()));
+        writer.putBytes(entry.data);
     }
     return out;
 }

@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "package/byte_cursor.h"
+#include "package/byte_writer.h"
 #include "platform/replace_whole_file.h"
 
 namespace {
@@ -23,10 +24,6 @@ bool takeBlock(ByteCursor& cursor, std::vector<uint8_t>& block) {
     if (!cursor.take(static_cast<size_t>(length), start)) return false;
     block.assign(start, start + length);
     return true;
-}
-
-void putU32(std::vector<uint8_t>& out, uint32_t value) {
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
 }
 
 }  // namespace
@@ -62,17 +59,18 @@ std::vector<uint8_t> encodeSettingsFile(const SettingsFile& file) {
     const Settings& o = file.options;
     std::vector<uint8_t> out;
     out.reserve(fixedBytes + file.blockA.size() + file.blockB.size());
-    putU32(out, static_cast<uint32_t>(currentLayout));
-    putU32(out, static_cast<uint32_t>(file.blockA.size()));
-    out.insert(out.end(), file.blockA.begin(), file.blockA.end());
-    putU32(out, static_cast<uint32_t>(file.blockB.size()));
-    out.insert(out.end(), file.blockB.begin(), file.blockB.end());
-    out.push_back(o.exitOnMouseMove);
-    putU32(out, file.unusedWord);
-    putU32(out, static_cast<uint32_t>(o.resolutionIndex));
+    ByteWriter writer(out);
+    writer.putI32(currentLayout);
+    writer.putU32(static_cast<uint32_t>(file.blockA.size()));
+    writer.putBytes(file.blockA);
+    writer.putU32(static_cast<uint32_t>(file.blockB.size()));
+    writer.putBytes(file.blockB);
+    writer.putU8(o.exitOnMouseMove);
+    writer.putU32(file.unusedWord);
+    writer.putI32(o.resolutionIndex);
     for (uint8_t flag : {o.showFrameCounter, o.showClock, o.analogClock, o.clock24Hour,
                          o.largeClock, o.showCalendar, o.russianCalendar}) {
-        out.push_back(flag);
+        writer.putU8(flag);
     }
     return out;
 }

@@ -3,6 +3,7 @@
 #include "mesh/model_entry.h"
 #include "mesh/sub_mesh_record.h"
 #include "package/byte_cursor.h"
+#include "package/byte_writer.h"
 
 bool renameTexture(const uint8_t* data, size_t size, const std::string& from, const std::string& to,
                    std::vector<uint8_t>& out, int& renamed, std::string& error) {
@@ -15,6 +16,7 @@ bool renameTexture(const uint8_t* data, size_t size, const std::string& from, co
     int32_t count = 0;
     if (!readModelHeader(cursor, count, error)) return false;
     out.assign(data, data + cursor.position());
+    ByteWriter writer(out);
     for (int32_t i = 0; i < count; ++i) {
         const size_t start = cursor.position();
         SubMeshRecordView record;
@@ -24,17 +26,16 @@ bool renameTexture(const uint8_t* data, size_t size, const std::string& from, co
         }
         const size_t end = cursor.position();
         if (record.textureName != from) {
-            out.insert(out.end(), data + start, data + end);
+            writer.putBytes(data + start, end - start);
             continue;
         }
-        const uint32_t field = static_cast<uint32_t>(to.size() + 1);
-        for (int k = 0; k < 4; ++k) out.push_back(static_cast<uint8_t>(field >> (8 * k)));
-        out.insert(out.end(), to.begin(), to.end());
-        out.push_back(0);
+        writer.putU32(static_cast<uint32_t>(to.size() + 1));
+        writer.putBytes(to);
+        writer.putU8(0);
         const size_t afterName = start + 4 + static_cast<size_t>(record.nameFieldSize);
-        out.insert(out.end(), data + afterName, data + end);
+        writer.putBytes(data + afterName, end - afterName);
         ++renamed;
     }
-    out.insert(out.end(), data + cursor.position(), data + size);  // bytes after the records, kept
+    writer.putBytes(data + cursor.position(), size - cursor.position());  // bytes after the records, kept
     return true;
 }
