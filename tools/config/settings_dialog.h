@@ -1,16 +1,12 @@
 // The settings dialog of the configuration program: every option of the
 // record, opened on the values given, with OK and Cancel. One source per
 // platform, picked by the build: GTK 3 on Linux (settings_dialog_gtk.cpp),
-// a Win32 dialog resource on Windows (settings_dialog_win32.cpp/.rc).
-//
-// For keyboard use (and tests driving it with xdotool) every control has an
-// Alt mnemonic and the window the fixed title "Amber Bell Settings":
-//   f  Show frame counter        e  Show calendar
-//   l  Show clock                u  Russian layout
-//   a  Analog    d  Digital      x  Exit when the mouse moves
-//   2  24-hour time              r  Resolution (Up/Down choose a row)
-//   g  Large     s  Small        o  OK        c  Cancel (also Escape)
-// Each GTK control is also named after its option (gtk_widget_set_name).
+// a Win32 dialog resource on Windows (settings_dialog_win32.cpp/.rc). Both
+// draw the one form of settings_form.h: its controls, their labels and Alt
+// mnemonics (for keyboard use, and tests driving it with xdotool), the
+// greying, the resolution row shown and the fixed title "Amber Bell
+// Settings". Each GTK control is also named after its option
+// (gtk_widget_set_name).
 #pragma once
 
 #include <cstdint>

@@ -6,39 +6,47 @@
 #include "settings/settings_options.h"
 #include "settings_dialog.h"
 #include "settings_dialog_ids.h"
+#include "settings_form.h"
 
 namespace {
-
-const char* const windowTitle = "Amber Bell Settings";
 
 // The window the dialog and its error box are owned by; null for none.
 HWND ownerWindow = nullptr;
 
-struct Flag {
-    int control;
-    uint8_t Settings::*field;
-};
-constexpr Flag checkBoxes[] = {
-    {IDC_CLOCK, &Settings::showClock},
-    {IDC_HOURS24, &Settings::clock24Hour},
-    {IDC_CALENDAR, &Settings::showCalendar},
-    {IDC_RUSSIAN, &Settings::russianCalendar},
-    {IDC_FRAME_COUNTER, &Settings::showFrameCounter},
-    {IDC_EXIT_ON_MOUSE, &Settings::exitOnMouseMove},
+// The control of each item of the form (settings_form.h), in the form's order.
+constexpr int controlIds[formItemCount] = {
+    IDC_CLOCK_GROUP, IDC_CLOCK, IDC_ANALOG, IDC_DIGITAL, IDC_HOURS24, IDC_LARGE, IDC_SMALL,
+    IDC_CALENDAR_GROUP, IDC_CALENDAR, IDC_RUSSIAN,
+    IDC_FRAME_COUNTER, IDC_EXIT_ON_MOUSE,
+    IDC_RESOLUTION_LABEL, IDC_RESOLUTION,
+    IDOK, IDCANCEL,
 };
 
 bool isChecked(HWND dialog, int control) {
     return IsDlgButtonChecked(dialog, control) == BST_CHECKED;
 }
 
+// True when `control` is a check box or radio button of the form.
+bool isToggle(int control) {
+    for (const FormItem& item : settingsForm) {
+        if (item.flag && controlIds[item.id] == control) return true;
+    }
+    return false;
+}
+
+void takeToggles(HWND dialog, Settings& settings) {
+    for (const FormItem& item : settingsForm) {
+        if (item.flag) takeFormToggle(item, isChecked(dialog, controlIds[item.id]), settings);
+    }
+}
+
 // Choices that only matter under another one are greyed out without it.
 void updateEnabled(HWND dialog) {
-    const bool clock = isChecked(dialog, IDC_CLOCK);
-    for (int control : {IDC_ANALOG, IDC_DIGITAL, IDC_LARGE, IDC_SMALL}) {
-        EnableWindow(GetDlgItem(dialog, control), clock);
+    Settings shown;
+    takeToggles(dialog, shown);
+    for (const FormItem& item : settingsForm) {
+        if (item.flag) EnableWindow(GetDlgItem(dialog, controlIds[item.id]), formItemEnabled(item.id, shown));
     }
-    EnableWindow(GetDlgItem(dialog, IDC_HOURS24), clock && isChecked(dialog, IDC_DIGITAL));
-    EnableWindow(GetDlgItem(dialog, IDC_RUSSIAN), isChecked(dialog, IDC_CALENDAR));
 }
 
 void fillResolutions(HWND dialog, int32_t current) {
@@ -49,24 +57,24 @@ void fillResolutions(HWND dialog, int32_t current) {
         const std::string text = resolutionRowText(row, width, height);
         SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
-    // An index outside the table runs the desktop's size, and is shown so.
-    SendMessageA(combo, CB_SETCURSEL, current >= 0 && current < resolutionRowCount ? current : 0, 0);
+    SendMessageA(combo, CB_SETCURSEL, shownResolutionRow(current), 0);
 }
 
+// The texts come from the form; the resource holds the layout.
 void showSettings(HWND dialog, const Settings& settings) {
-    for (const Flag& flag : checkBoxes) {
-        CheckDlgButton(dialog, flag.control, settings.*flag.field ? BST_CHECKED : BST_UNCHECKED);
+    SetWindowTextA(dialog, settingsFormTitle);
+    for (const FormItem& item : settingsForm) {
+        if (item.label) SetDlgItemTextA(dialog, controlIds[item.id], item.label);
+        if (item.flag) {
+            CheckDlgButton(dialog, controlIds[item.id], formToggleOn(item, settings) ? BST_CHECKED : BST_UNCHECKED);
+        }
     }
-    CheckRadioButton(dialog, IDC_ANALOG, IDC_DIGITAL, settings.analogClock ? IDC_ANALOG : IDC_DIGITAL);
-    CheckRadioButton(dialog, IDC_LARGE, IDC_SMALL, settings.largeClock ? IDC_LARGE : IDC_SMALL);
     fillResolutions(dialog, settings.resolutionIndex);
     updateEnabled(dialog);
 }
 
 void takeSettings(HWND dialog, Settings& settings) {
-    for (const Flag& flag : checkBoxes) settings.*flag.field = isChecked(dialog, flag.control);
-    settings.analogClock = isChecked(dialog, IDC_ANALOG);
-    settings.largeClock = isChecked(dialog, IDC_LARGE);
+    takeToggles(dialog, settings);
     const LRESULT row = SendDlgItemMessageA(dialog, IDC_RESOLUTION, CB_GETCURSEL, 0, 0);
     settings.resolutionIndex = row >= 0 ? static_cast<int32_t>(row) : 0;
 }
@@ -81,13 +89,11 @@ INT_PTR CALLBACK settingsDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
         SetForegroundWindow(dialog);
         return TRUE;  // focus on the first control
     case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDC_CLOCK:
-        case IDC_ANALOG:
-        case IDC_DIGITAL:
-        case IDC_CALENDAR:
+        if (isToggle(LOWORD(wParam))) {
             updateEnabled(dialog);
             return TRUE;
+        }
+        switch (LOWORD(wParam)) {
         case IDOK:
             takeSettings(dialog, *reinterpret_cast<Settings*>(GetWindowLongPtrA(dialog, DWLP_USER)));
             EndDialog(dialog, IDOK);
@@ -133,5 +139,5 @@ DialogResult runSettingsDialog(Settings& settings, uint64_t owner) {
 }
 
 void showDialogError(const std::string& message) {
-    MessageBoxA(ownerWindow, message.c_str(), windowTitle, MB_OK | MB_ICONERROR);
+    MessageBoxA(ownerWindow, message.c_str(), settingsFormTitle, MB_OK | MB_ICONERROR);
 }
