@@ -13,11 +13,8 @@
 #include <limits>
 #include <map>
 
-#include "common/whole_file.h"
-#include "image_resize.h"
+#include "material_import.h"
 #include "mesh/sub_mesh_record.h"
-#include "package/image_decode.h"
-#include "package/quoted_name.h"
 
 namespace {
 
@@ -53,145 +50,6 @@ std::vector<int64_t> trianglesPerMaterial(const aiScene& scene) {
     return counts;
 }
 
-// The file's name for a material's colour texture, or empty.
-std::string colourTexturePath(const aiMaterial& material) {
-    aiString path;
-    for (aiTextureType type : {aiTextureType_DIFFUSE, aiTextureType_BASE_COLOR}) {
-        if (material.GetTextureCount(type) > 0 && material.GetTexture(type, 0, &path) == AI_SUCCESS &&
-            path.length > 0) {
-            return path.C_Str();
-        }
-    }
-    return {};
-}
-
-// The decoded image's pixels with packed rows.
-std::vector<uint8_t> packedRows(const RgbaImage& decoded) {
-    const size_t rowBytes = static_cast<size_t>(decoded.width) * 4;
-    std::vector<uint8_t> rgba(rowBytes * static_cast<size_t>(decoded.height));
-    for (int32_t y = 0; y < decoded.height; ++y) {
-        std::copy_n(decoded.pixels + static_cast<size_t>(y) * decoded.pitch, rowBytes, rgba.begin() + y * rowBytes);
-    }
-    return rgba;
-}
-
-bool isPowerOfTwo(int32_t n) {
-    return n > 0 && (n & (n - 1)) == 0;
-}
-
-// Sets the image's pixels from packed RGBA, resized to powers of two when
-// a side is not one or is above the limit.
-void setPixels(ImportedImage& image, std::vector<uint8_t> rgba, int32_t width, int32_t height) {
-    image.sourceWidth = width;
-    image.sourceHeight = height;
-    image.width = width;
-    image.height = height;
-    if (!isPowerOfTwo(width) || !isPowerOfTwo(height) || width > maxImportedTextureSide ||
-        height > maxImportedTextureSide) {
-        image.width = nearestPowerOfTwo(width, maxImportedTextureSide);
-        image.height = nearestPowerOfTwo(height, maxImportedTextureSide);
-        rgba = resizeRgba(rgba.data(), width, height, width * 4, image.width, image.height);
-    }
-    image.rgba = std::move(rgba);
-}
-
-// Decodes a texture (embedded or a file beside the model) into `image`.
-// False with `error` set when it cannot.
-bool loadTexture(const aiScene& scene, const std::filesystem::path& modelDirectory, ImportedImage& image,
-                 std::string& error) {
-    const std::string& source = image.source;
-    const aiTexture* embedded = scene.GetEmbeddedTexture(source.c_str());
-    if (embedded && embedded->mHeight > 0) {  // raw texels, blue-green-red-alpha
-        if (embedded->mWidth > 16384 || embedded->mHeight > 16384) {
-            error = "embedded texture " + quotedName(source) + " is too large";
-            return false;
-        }
-        std::vector<uint8_t> rgba;
-        rgba.reserve(static_cast<size_t>(embedded->mWidth) * embedded->mHeight * 4);
-        for (size_t i = 0; i < static_cast<size_t>(embedded->mWidth) * embedded->mHeight; ++i) {
-            const aiTexel& t = embedded->pcData[i];
-            rgba.insert(rgba.end(), {t.r, t.g, t.b, t.a});
-        }
-        setPixels(image, std::move(rgba), static_cast<int32_t>(embedded->mWidth),
-                  static_cast<int32_t>(embedded->mHeight));
-        return true;
-    }
-    if (embedded) {  // a compressed file (PNG, JPEG, ...) of mWidth bytes
-        if (!importImage(reinterpret_cast<const uint8_t*>(embedded->pcData), embedded->mWidth, image)) {
-            error = "embedded texture " + quotedName(source) + " is not an image SDL_image can decode";
-            return false;
-        }
-        return true;
-    }
-    std::string name = source;
-    std::replace(name.begin(), name.end(), '\\', '/');
-    std::filesystem::path file(name);
-    if (file.is_relative()) file = modelDirectory / file;
-    std::vector<uint8_t> bytes;
-    std::string ignored;  // the message below names the texture as well as the file
-    if (!readWholeFile(file.string(), bytes, ignored)) {
-        error = "texture " + quotedName(source) + " cannot be read (" + file.string() + ")";
-        return false;
-    }
-    if (!importImage(bytes.data(), bytes.size(), image)) {
-        error = "texture " + quotedName(source) + " is not an image SDL_image can decode";
-        return false;
-    }
-    return true;
-}
-
-void setColour(float* out, const aiColor4D& c) {
-    out[0] = c.r;
-    out[1] = c.g;
-    out[2] = c.b;
-    out[3] = c.a;
-}
-
-MaterialBlock convertMaterial(const aiMaterial& material) {
-    MaterialBlock m;
-    aiColor4D colour(1, 1, 1, 1);
-    if (aiGetMaterialColor(&material, AI_MATKEY_COLOR_DIFFUSE, &colour) != AI_SUCCESS) {
-        aiGetMaterialColor(&material, AI_MATKEY_BASE_COLOR, &colour);
-    }
-    float opacity = 1;
-    if (aiGetMaterialFloat(&material, AI_MATKEY_OPACITY, &opacity) == AI_SUCCESS) {
-        colour.a = std::min(colour.a, opacity);
-    }
-    aiString alphaMode;
-    const bool gltfMode = material.Get(AI_MATKEY_GLTF_ALPHAMODE, alphaMode) == AI_SUCCESS;
-    const std::string mode = gltfMode ? alphaMode.C_Str() : "";
-    if (mode == "OPAQUE") colour.a = 1;  // glTF: alpha is ignored when opaque
-    m.alphaTest = mode == "MASK";
-    m.transparent = mode == "BLEND" || (!gltfMode && colour.a < 1);
-    setColour(m.diffuse, colour);
-
-    // assimp gives OBJ materials without Ka a black ambient colour, so black
-    // counts as none.
-    aiColor4D ambient;
-    if (aiGetMaterialColor(&material, AI_MATKEY_COLOR_AMBIENT, &ambient) == AI_SUCCESS &&
-        (ambient.r > 0 || ambient.g > 0 || ambient.b > 0)) {
-        setColour(m.ambient, ambient);
-    } else {
-        setColour(m.ambient, aiColor4D(colour.r / 5, colour.g / 5, colour.b / 5, 1));
-    }
-    m.ambient[3] = colour.a;
-
-    aiColor4D specular;
-    float shininess = 0, roughness = 1;
-    if (aiGetMaterialColor(&material, AI_MATKEY_COLOR_SPECULAR, &specular) == AI_SUCCESS) {
-        setColour(m.specular, specular);
-        if (aiGetMaterialFloat(&material, AI_MATKEY_SHININESS, &shininess) == AI_SUCCESS) {
-            m.shininess = std::clamp(shininess * 128.0f / 1000.0f, 0.0f, 128.0f);
-        }
-    } else if (aiGetMaterialFloat(&material, AI_MATKEY_ROUGHNESS_FACTOR, &roughness) == AI_SUCCESS) {
-        const float gloss = std::clamp(1 - roughness, 0.0f, 1.0f);
-        setColour(m.specular, aiColor4D(gloss / 2, gloss / 2, gloss / 2, 1));
-        m.shininess = 128 * gloss * gloss;
-    }
-    m.specular[3] = colour.a;
-    return m;
-}
-
 bool finite3(const aiVector3D& v) {
     return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
 }
@@ -223,6 +81,143 @@ bool appendTriangles(const aiMesh& mesh, SubMeshRecord& record) {
     return true;
 }
 
+// The records of a model as planned from the file's materials: for each
+// record, the file's material it comes from.
+using RecordMaterials = std::vector<unsigned>;
+
+// Reads and checks the file; the costly steps run later, only on a model
+// that fits. Null, with `error` set, when assimp cannot read it.
+const aiScene* readScene(Assimp::Importer& importer, const std::string& path, std::string& error) {
+    importer.SetPropertyInteger(AI_CONFIG_PP_SBP_REMOVE, aiPrimitiveType_POINT | aiPrimitiveType_LINE);
+    importer.SetPropertyFloat(AI_CONFIG_PP_GSN_MAX_SMOOTHING_ANGLE, creaseAngleDegrees);
+    const aiScene* scene = importer.ReadFile(path, aiProcess_ValidateDataStructure);
+    if (!scene) error = "cannot import: " + oneLine(importer.GetErrorString());
+    return scene;
+}
+
+// The entry name of the image for the file's texture name `texture`, added to
+// the model's images on its first use: "<entry>_tex", "<entry>_tex2", ...
+std::string imageFor(const std::string& texture, const std::string& entryName, ImportedModel& model,
+                     std::map<std::string, std::string>& imageNames) {
+    auto [named, added] = imageNames.try_emplace(texture, "");
+    if (added) {
+        const size_t number = model.images.size() + 1;
+        named->second = entryName + "_tex" + (number > 1 ? std::to_string(number) : "");
+        ImportedImage image;
+        image.entryName = named->second;
+        image.source = texture;
+        model.images.push_back(image);
+    }
+    return named->second;
+}
+
+// One record (material and texture name, no triangles yet) per material with
+// triangles, one image per distinct texture. False, with `error` set, when
+// there are no triangles or they would not fit one entry.
+bool planRecords(const aiScene& scene, const std::vector<int64_t>& triangles, const ImportOptions& options,
+                 ImportedModel& model, RecordMaterials& recordMaterials, std::string& error) {
+    for (int64_t count : triangles) model.triangleCount += count;
+    if (model.triangleCount == 0) {
+        error = "has no triangles";
+        return false;
+    }
+    std::map<std::string, std::string> imageNames;  // the file's texture name -> entry name
+    uint64_t entryBytes = 5;  // marker and count
+    for (unsigned i = 0; i < scene.mNumMaterials; ++i) {
+        if (triangles[i] == 0) continue;
+        SubMeshRecord record;
+        record.material = importMaterial(*scene.mMaterials[i]);
+        const std::string texture = colourTexturePath(*scene.mMaterials[i]);
+        if (!texture.empty()) record.textureName = imageFor(texture, options.entryName, model, imageNames);
+        entryBytes += subMeshFixedBytes + record.textureName.size() + 1 +
+                      static_cast<uint64_t>(triangles[i]) * recordBytesPerTriangle;
+        recordMaterials.push_back(i);
+        model.subMeshes.push_back(std::move(record));
+    }
+    if (entryBytes > options.maxEntryBytes) {
+        error = "has " + std::to_string(model.triangleCount) + " triangles, " + std::to_string(entryBytes) +
+                " bytes as a model entry; an entry holds at most " + std::to_string(options.maxEntryBytes) +
+                " bytes (about " + std::to_string(options.maxEntryBytes / recordBytesPerTriangle) + " triangles)";
+        return false;
+    }
+    return true;
+}
+
+bool loadTextures(const aiScene& scene, const std::string& path, ImportedModel& model, std::string& error) {
+    const std::filesystem::path directory = std::filesystem::path(path).parent_path();
+    for (ImportedImage& image : model.images) {
+        if (!loadTexture(scene, directory, image, error)) return false;
+    }
+    return true;
+}
+
+// OBJ has no alpha mode: a texture with see-through pixels asks for the
+// transparent pass (as our own exported overlays need). A glTF material's
+// alpha mode stands as the file says.
+void markSeeThroughTextures(const aiScene& scene, const RecordMaterials& recordMaterials, ImportedModel& model) {
+    for (size_t r = 0; r < model.subMeshes.size(); ++r) {
+        SubMeshRecord& record = model.subMeshes[r];
+        aiString alphaMode;
+        if (record.textureName.empty() ||
+            scene.mMaterials[recordMaterials[r]]->Get(AI_MATKEY_GLTF_ALPHAMODE, alphaMode) == AI_SUCCESS) {
+            continue;
+        }
+        for (const ImportedImage& image : model.images) {
+            if (image.entryName == record.textureName && hasSeeThroughPixels(image.rgba)) {
+                record.material.transparent = 1;
+            }
+        }
+    }
+}
+
+// Triangulates, places every node's meshes and computes missing normals,
+// then fills each record with the triangles of its material.
+bool gatherTriangles(Assimp::Importer& importer, const std::vector<int64_t>& triangles,
+                     const RecordMaterials& recordMaterials, ImportedModel& model, std::string& error) {
+    const aiScene* scene = importer.ApplyPostProcessing(aiProcess_Triangulate | aiProcess_SortByPType |
+                                                        aiProcess_PreTransformVertices | aiProcess_GenSmoothNormals |
+                                                        aiProcess_FlipUVs);
+    if (!scene) {
+        error = "cannot import: " + oneLine(importer.GetErrorString());
+        return false;
+    }
+    for (size_t r = 0; r < model.subMeshes.size(); ++r) {
+        SubMeshRecord& record = model.subMeshes[r];
+        const size_t corners = static_cast<size_t>(triangles[recordMaterials[r]]) * 3;
+        record.positions.reserve(corners * 3);
+        record.normals.reserve(corners * 3);
+        record.texCoords.reserve(corners * 2);
+        for (unsigned m = 0; m < scene->mNumMeshes; ++m) {
+            const aiMesh& mesh = *scene->mMeshes[m];
+            if (mesh.mMaterialIndex != recordMaterials[r]) continue;
+            if (!appendTriangles(mesh, record)) {
+                error = "has a vertex position that is not a finite number";
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Drops the records left without triangles and the images no record uses,
+// and counts the triangles kept. False when none are.
+bool dropEmptyRecords(ImportedModel& model, std::string& error) {
+    std::erase_if(model.subMeshes, [](const SubMeshRecord& record) { return record.positions.empty(); });
+    std::erase_if(model.images, [&](const ImportedImage& image) {
+        return std::none_of(model.subMeshes.begin(), model.subMeshes.end(),
+                            [&](const SubMeshRecord& record) { return record.textureName == image.entryName; });
+    });
+    model.triangleCount = 0;
+    for (const SubMeshRecord& record : model.subMeshes) {
+        model.triangleCount += static_cast<int64_t>(record.positions.size() / 9);
+    }
+    if (model.triangleCount == 0) {
+        error = "has no triangles";
+        return false;
+    }
+    return true;
+}
+
 void fit(std::vector<SubMeshRecord>& subMeshes, const Sphere& sphere, double radius) {
     const double scale = radius / sphere.radius;
     for (SubMeshRecord& record : subMeshes) {
@@ -232,21 +227,28 @@ void fit(std::vector<SubMeshRecord>& subMeshes, const Sphere& sphere, double rad
     }
 }
 
-}  // namespace
-
-bool hasSeeThroughPixels(const std::vector<uint8_t>& rgba) {
-    for (size_t i = 3; i < rgba.size(); i += 4) {
-        if (rgba[i] < 255) return true;
+// Turns the model to the show's axes and, when asked, centres and scales it
+// into the sphere of the options.
+bool placeInShow(ImportedModel& model, const ImportOptions& options, std::string& error) {
+    for (SubMeshRecord& record : model.subMeshes) {
+        for (size_t i = 0; i + 2 < record.positions.size(); i += 3) {
+            toShowFrame(&record.positions[i], options.up);
+            toShowFrame(&record.normals[i], options.up);
+        }
     }
-    return false;
-}
-
-bool importImage(const uint8_t* data, size_t size, ImportedImage& image) {
-    RgbaImage decoded;
-    if (!decodeRgbaImage(data, size, decoded)) return false;
-    setPixels(image, packedRows(decoded), decoded.width, decoded.height);
+    const Sphere sphere = boundingSphere(model.subMeshes);
+    model.radius = sphere.radius;
+    if (options.fitRadius > 0) {
+        if (!(sphere.radius > 0) || !std::isfinite(sphere.radius)) {
+            error = "has no extent to fit into a sphere";
+            return false;
+        }
+        fit(model.subMeshes, sphere, options.fitRadius);
+    }
     return true;
 }
+
+}  // namespace
 
 Sphere boundingSphere(const std::vector<SubMeshRecord>& subMeshes) {
     constexpr double inf = std::numeric_limits<double>::infinity();
@@ -279,129 +281,21 @@ bool importModel(const std::string& path, const ImportOptions& options, Imported
     model = ImportedModel();
     try {
         Assimp::Importer importer;
-        importer.SetPropertyInteger(AI_CONFIG_PP_SBP_REMOVE, aiPrimitiveType_POINT | aiPrimitiveType_LINE);
-        importer.SetPropertyFloat(AI_CONFIG_PP_GSN_MAX_SMOOTHING_ANGLE, creaseAngleDegrees);
-        // Read and check first; the costly steps run only on a model that fits.
-        const aiScene* scene = importer.ReadFile(path, aiProcess_ValidateDataStructure);
-        if (!scene) {
-            error = "cannot import: " + oneLine(importer.GetErrorString());
-            return false;
-        }
+        const aiScene* scene = readScene(importer, path, error);
+        if (!scene) return false;
         const std::vector<int64_t> triangles = trianglesPerMaterial(*scene);
-        for (int64_t count : triangles) model.triangleCount += count;
-        if (model.triangleCount == 0) {
-            error = "has no triangles";
+        RecordMaterials recordMaterials;
+        if (!planRecords(*scene, triangles, options, model, recordMaterials, error) ||
+            !loadTextures(*scene, path, model, error)) {
             return false;
         }
-
-        // One record per material with triangles; one image per distinct texture.
-        std::map<std::string, std::string> imageNames;  // the file's texture name -> entry name
-        std::vector<unsigned> recordMaterial;
-        uint64_t entryBytes = 5;  // marker and count
-        for (unsigned i = 0; i < scene->mNumMaterials; ++i) {
-            if (triangles[i] == 0) continue;
-            SubMeshRecord record;
-            record.material = convertMaterial(*scene->mMaterials[i]);
-            const std::string texture = colourTexturePath(*scene->mMaterials[i]);
-            if (!texture.empty()) {
-                auto [named, added] = imageNames.try_emplace(texture, "");
-                if (added) {
-                    const size_t number = model.images.size() + 1;
-                    named->second = options.entryName + "_tex" + (number > 1 ? std::to_string(number) : "");
-                    ImportedImage image;
-                    image.entryName = named->second;
-                    image.source = texture;
-                    model.images.push_back(image);
-                }
-                record.textureName = named->second;
-            }
-            entryBytes += subMeshFixedBytes + record.textureName.size() + 1 +
-                          static_cast<uint64_t>(triangles[i]) * recordBytesPerTriangle;
-            recordMaterial.push_back(i);
-            model.subMeshes.push_back(std::move(record));
-        }
-        if (entryBytes > options.maxEntryBytes) {
-            error = "has " + std::to_string(model.triangleCount) + " triangles, " + std::to_string(entryBytes) +
-                    " bytes as a model entry; an entry holds at most " + std::to_string(options.maxEntryBytes) +
-                    " bytes (about " + std::to_string(options.maxEntryBytes / recordBytesPerTriangle) +
-                    " triangles)";
-            return false;
-        }
-
-        const std::filesystem::path directory = std::filesystem::path(path).parent_path();
-        for (ImportedImage& image : model.images) {
-            if (!loadTexture(*scene, directory, image, error)) return false;
-        }
-        // OBJ has no alpha mode: a texture with see-through pixels asks for
-        // the transparent pass (as our own exported overlays need).
-        for (size_t r = 0; r < model.subMeshes.size(); ++r) {
-            SubMeshRecord& record = model.subMeshes[r];
-            aiString alphaMode;
-            if (record.textureName.empty() ||
-                scene->mMaterials[recordMaterial[r]]->Get(AI_MATKEY_GLTF_ALPHAMODE, alphaMode) == AI_SUCCESS) {
-                continue;
-            }
-            for (const ImportedImage& image : model.images) {
-                if (image.entryName == record.textureName && hasSeeThroughPixels(image.rgba)) {
-                    record.material.transparent = 1;
-                }
-            }
-        }
-
-        scene = importer.ApplyPostProcessing(aiProcess_Triangulate | aiProcess_SortByPType |
-                                             aiProcess_PreTransformVertices | aiProcess_GenSmoothNormals |
-                                             aiProcess_FlipUVs);
-        if (!scene) {
-            error = "cannot import: " + oneLine(importer.GetErrorString());
-            return false;
-        }
-        for (size_t r = 0; r < model.subMeshes.size(); ++r) {
-            SubMeshRecord& record = model.subMeshes[r];
-            const size_t corners = static_cast<size_t>(triangles[recordMaterial[r]]) * 3;
-            record.positions.reserve(corners * 3);
-            record.normals.reserve(corners * 3);
-            record.texCoords.reserve(corners * 2);
-            for (unsigned m = 0; m < scene->mNumMeshes; ++m) {
-                const aiMesh& mesh = *scene->mMeshes[m];
-                if (mesh.mMaterialIndex != recordMaterial[r]) continue;
-                if (!appendTriangles(mesh, record)) {
-                    error = "has a vertex position that is not a finite number";
-                    return false;
-                }
-            }
-        }
-        std::erase_if(model.subMeshes, [](const SubMeshRecord& record) { return record.positions.empty(); });
-        std::erase_if(model.images, [&](const ImportedImage& image) {
-            return std::none_of(model.subMeshes.begin(), model.subMeshes.end(),
-                                [&](const SubMeshRecord& record) { return record.textureName == image.entryName; });
-        });
-        model.triangleCount = 0;
-        for (const SubMeshRecord& record : model.subMeshes) {
-            model.triangleCount += static_cast<int64_t>(record.positions.size() / 9);
-        }
-        if (model.triangleCount == 0) {
-            error = "has no triangles";
+        markSeeThroughTextures(*scene, recordMaterials, model);
+        if (!gatherTriangles(importer, triangles, recordMaterials, model, error) || !dropEmptyRecords(model, error)) {
             return false;
         }
     } catch (const std::exception& e) {
         error = "cannot import: " + oneLine(e.what());
         return false;
     }
-
-    for (SubMeshRecord& record : model.subMeshes) {
-        for (size_t i = 0; i + 2 < record.positions.size(); i += 3) {
-            toShowFrame(&record.positions[i], options.up);
-            toShowFrame(&record.normals[i], options.up);
-        }
-    }
-    const Sphere sphere = boundingSphere(model.subMeshes);
-    model.radius = sphere.radius;
-    if (options.fitRadius > 0) {
-        if (!(sphere.radius > 0) || !std::isfinite(sphere.radius)) {
-            error = "has no extent to fit into a sphere";
-            return false;
-        }
-        fit(model.subMeshes, sphere, options.fitRadius);
-    }
-    return true;
+    return placeInShow(model, options, error);
 }

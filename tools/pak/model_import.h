@@ -25,8 +25,8 @@
 //     embedded in it, becomes an image named "<entry>_tex", "<entry>_tex2",
 //     ... in first-use order; a material without one gets the empty texture
 //     name, which draws untextured.
-// Images are decoded to RGBA and, when a side is not a power of two (or is
-// above 2048), resampled to the nearest power of two.
+// Images are imported as image files are (image_import.h): decoded to RGBA
+// and resampled to powers of two where needed.
 //
 // Limits: an entry is at most `maxEntryBytes` (the package format: int32)
 // and each triangle takes 192 bytes, so a model that cannot fit is refused
@@ -39,16 +39,9 @@
 #include <string>
 #include <vector>
 
+#include "image_import.h"
 #include "mesh/model_writer.h"
 #include "up_axis.h"
-
-struct ImportedImage {
-    std::string entryName;
-    std::string source;                    // the model file's name for it
-    int32_t sourceWidth = 0, sourceHeight = 0;
-    int32_t width = 0, height = 0;         // powers of two
-    std::vector<uint8_t> rgba;             // packed rows, first row first
-};
 
 struct ImportOptions {
     std::string entryName;  // the model entry; its images are named after it
@@ -64,21 +57,11 @@ struct ImportedModel {
     double radius = 0;  // bounding sphere (around the box's centre) as read
 };
 
-constexpr int32_t maxImportedTextureSide = 2048;
-
 // Reads the file at `path`. False, with `error` one line saying what is
 // wrong (without the file name, which the caller adds), when the file cannot
 // be read, holds no triangles, does not fit an entry, or names a texture
 // that cannot be read or decoded.
 bool importModel(const std::string& path, const ImportOptions& options, ImportedModel& model, std::string& error);
-
-// Decodes an image file's bytes into `image`'s size and pixels, resized to
-// powers of two like a model's textures. False when they are not an image
-// SDL_image decodes.
-bool importImage(const uint8_t* data, size_t size, ImportedImage& image);
-
-// True when some pixel of packed RGBA has alpha below 255.
-bool hasSeeThroughPixels(const std::vector<uint8_t>& rgba);
 
 // The bounding sphere of 3-value positions: the centre of their box and the
 // largest distance from it.
