@@ -9,14 +9,16 @@ starting the process to its first frame, the frames of every second, and the
 steady mean after the small hearts have filled in and the emblem has joined.
 
 With --breakdown it also runs the show with one content element at a time
-replaced by an empty model (a copy of the packages), so each element's cost
-per frame is the difference of the mean frame times.
+replaced by an empty model (a copy of the packages, rewritten with the
+package tool, pak), so each element's cost per frame is the difference of
+the mean frame times.
 
     bench/frame-rate [--build build] [--seconds 75] [--steady-from 65] [--breakdown]
                      [--saver DIR]... [--no-empty] [--floors] [--repeat N]
 """
 import argparse
 import os
+import re
 import shutil
 import signal
 import statistics
@@ -26,7 +28,6 @@ import sys
 import tempfile
 import time
 
-PACKAGES = ("main.pak", "clock.pak", "calendar.pak", "utils.pak")
 EMPTY_MODEL = b"\x00" + struct.pack("<i", 0)  # marker 0, no sub-meshes
 
 # Content elements and the entries that make them: (package, entry names or
@@ -42,40 +43,42 @@ ELEMENTS = {
 }
 
 
-def read_package(path):
-    data = open(path, "rb").read()
-    (count,) = struct.unpack_from("<i", data, 0)
-    at, entries = 4, []
-    for _ in range(max(count, 0)):
-        length = data[at]
-        name = data[at + 1:at + 1 + length].split(b"\0")[0].decode("latin-1")
-        at += 1 + length
-        (size,) = struct.unpack_from("<i", data, at)
-        entries.append((name, data[at + 4:at + 4 + size]))
-        at += 4 + size
+def pak(build, *args):
+    """Runs the package tool of the build; what it printed."""
+    tool = os.path.join(build, "tools", "pak", "pak")
+    return subprocess.run([tool, *args], check=True, stdout=subprocess.PIPE).stdout
+
+
+def package_entries(build, path):
+    """The entries of a package as `pak list` shows them: (name as bytes, is
+    an image), in package order."""
+    entries = []
+    for line in pak(build, "list", path).splitlines():
+        quoted, _size, kind = line.split(b"\t", 2)
+        name = re.sub(rb"\\x([0-9a-f]{2})", lambda m: bytes([int(m.group(1), 16)]), quoted[1:-1])
+        entries.append((name, kind.startswith(b"image")))
     return entries
 
 
-def write_package(path, entries):
-    out = [struct.pack("<i", len(entries))]
-    for name, body in entries:
-        raw = name.encode("latin-1")
-        out.append(bytes([len(raw)]) + raw + struct.pack("<i", len(body)) + body)
-    open(path, "wb").write(b"".join(out))
-
-
-def is_image(body):
-    return body[:8] == b"\x89PNG\r\n\x1a\n" or body[:2] == b"BM"
-
-
-def saver_without(saver, element, into):
+def saver_without(build, saver, element, into):
     """A copy of the saver folder with the element's models emptied."""
     shutil.copytree(saver, into, symlinks=True)
+    parts = into + ".entries"
+    os.makedirs(parts)
+    empty = os.path.join(parts, "empty")
+    open(empty, "wb").write(EMPTY_MODEL)
     for package, names in ELEMENTS[element]:
-        entries = read_package(os.path.join(saver, package))
-        emptied = [(n, EMPTY_MODEL if (names is None and not is_image(b)) or (names and n in names) else b)
-                   for n, b in entries]
-        write_package(os.path.join(into, package), emptied)
+        path = os.path.join(into, package)
+        arguments = []
+        for index, (name, image) in enumerate(package_entries(build, path)):
+            emptied = not image if names is None else name.decode("latin-1") in names
+            source = empty
+            if not emptied:
+                source = os.path.join(parts, str(index))
+                pak(build, "extract", path, name, source)
+            arguments.append(name + b"=" + os.fsencode(source))
+        pak(build, "create", path, *arguments)
+    shutil.rmtree(parts)
     return into
 
 
@@ -186,7 +189,7 @@ def main():
             subjects.append((os.path.basename(os.path.normpath(other)), os.path.join(os.path.abspath(other), "amber-bell"), other))
         if args.breakdown:
             for element in ELEMENTS:
-                folder = saver_without(saver, element, os.path.join(work, element.replace(" ", "-")))
+                folder = saver_without(build, saver, element, os.path.join(work, element.replace(" ", "-")))
                 subjects.append(("without " + element, os.path.join(folder, "amber-bell"), folder))
 
         runs = []

@@ -1,5 +1,6 @@
 ; The Windows installer, made by makensis from the build (cmake/InstallerWin32.cmake).
 ;   makensis -DVERSION=0.1.0 -DSAVER_DIR=<build>/saver -DART_DIR=<native build>/windows-art
+;            -DPACKAGES_NSH=<build>/packages.nsh
 ;            -DOUT_FILE=<setup.exe> amber-bell.nsi
 ;
 ; Installs the renderer, the configuration program and the packages into
@@ -15,9 +16,11 @@ Unicode true
 !include "LogicLib.nsh"
 !include "x64.nsh"
 
-!ifndef VERSION | SAVER_DIR | ART_DIR | OUT_FILE
-  !error "VERSION, SAVER_DIR, ART_DIR and OUT_FILE must be defined"
+!ifndef VERSION | SAVER_DIR | ART_DIR | PACKAGES_NSH | OUT_FILE
+  !error "VERSION, SAVER_DIR, ART_DIR, PACKAGES_NSH and OUT_FILE must be defined"
 !endif
+; The macros InstallPackages and DeletePackages: the show's packages.
+!include "${PACKAGES_NSH}"
 
 !define SETTINGS_KEY "Software\lumivera\Amber Bell\Settings"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Amber Bell"
@@ -141,10 +144,7 @@ Section "Amber Bell"
   SetOutPath "$INSTDIR"
   File "${SAVER_DIR}/Amber Bell.exe"
   File "${SAVER_DIR}/config.exe"
-  File "${SAVER_DIR}/main.pak"
-  File "${SAVER_DIR}/clock.pak"
-  File "${SAVER_DIR}/calendar.pak"
-  File "${SAVER_DIR}/utils.pak"
+  !insertmacro InstallPackages
   File "${SAVER_DIR}/preview.ppk"
   ; On 64-bit Windows this 32-bit setup's system folder is SysWOW64, where
   ; 32-bit screensavers belong.
@@ -184,10 +184,7 @@ Section "Uninstall"
   Delete "$SYSDIR\amber-bell.scr"
   Delete "$INSTDIR\Amber Bell.exe"
   Delete "$INSTDIR\config.exe"
-  Delete "$INSTDIR\main.pak"
-  Delete "$INSTDIR\clock.pak"
-  Delete "$INSTDIR\calendar.pak"
-  Delete "$INSTDIR\utils.pak"
+  !insertmacro DeletePackages
   Delete "$INSTDIR\preview.ppk"
   Delete "$INSTDIR\uninstall.exe"
   Delete "${START_MENU}\Amber Bell Settings.lnk"

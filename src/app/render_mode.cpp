@@ -11,6 +11,7 @@
 #include "app/host_options.h"
 #include "app/install_directory.h"
 #include "app/show.h"
+#include "app/show_packages.h"
 #include "app/show_status.h"
 #include "package/texture_cache.h"
 #include "platform/host_window.h"

@@ -5,15 +5,11 @@
 // steps it on an offscreen context with ticks of its caller's choosing.
 #pragma once
 
-#include <array>
 #include <cstdint>
 
 class Display;
 class SceneNode;
 class Settings;
-
-// The packages the show reads its artwork from.
-constexpr std::array<const char*, 4> showPackages = {"main.pak", "clock.pak", "calendar.pak", "utils.pak"};
 
 struct Show {
     Settings* settings = nullptr;    // owned

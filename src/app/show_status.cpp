@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "app/show_packages.h"
+
 #include "content/calendar.h"
 #include "content/digital_clock.h"
 #include "package/texture_cache.h"

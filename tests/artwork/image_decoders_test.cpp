@@ -7,6 +7,7 @@
 
 #include <cstring>
 
+#include "app/show_packages.h"
 #include "common/png_writer.h"
 #include "package/png_decode.h"
 #include "real_packages.h"
@@ -25,7 +26,7 @@ bool samePixels(const RgbaImage& a, const RgbaImage& b) {
 
 TEST(ImageDecoders, LibpngAndSdlImageAgreeOnEveryImageOfTheRealPackages) {
     int images = 0;
-    for (const char* name : {"main.pak", "clock.pak", "calendar.pak", "utils.pak"}) {
+    for (const char* name : showPackages) {
         const RealPackage package = loadPackage(name);
         ASSERT_TRUE(package.error.empty()) << package.error;
         for (const PackageEntryView& entry : package.entries) {

@@ -8,6 +8,7 @@
 
 #include <cstring>
 
+#include "app/show_packages.h"
 #include "common/png_writer.h"
 #include "package/package_writer.h"
 #include "package/texture_cache.h"
@@ -17,7 +18,7 @@
 
 namespace {
 
-const std::vector<std::string> names = {"main.pak", "clock.pak", "calendar.pak", "utils.pak"};
+const std::vector<std::string> names(showPackages.begin(), showPackages.end());
 
 std::vector<std::string> realPaths() {
     std::vector<std::string> paths;

@@ -10,6 +10,7 @@
 #include <numbers>
 #include <sstream>
 
+#include "app/show_packages.h"
 #include "common/png_writer.h"
 #include "image_resize.h"
 #include "mesh/model_entry.h"
@@ -517,7 +518,7 @@ BlueArea blueArea(const Picture& picture) {
 
 TEST(ModelImport, AGlbInTheHeartsPlaceIsCheckedAndDrawn) {
     TempDir dir;
-    for (const char* package : {"main.pak", "clock.pak", "calendar.pak", "utils.pak"}) {
+    for (const char* package : showPackages) {
         std::filesystem::copy_file(std::string(AMBER_SAVER_DIR) + package, dir.path() + "/" + package);
     }
     // A cube, so the heart's turning always shows a face of it.

@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "app/headless_driver.h"
+#include "app/show_packages.h"
 #include "common/offscreen_gl.h"
 #include "package/texture_cache.h"
 #include "scene/local_time.h"
@@ -27,7 +28,7 @@ Picture grab(const OffscreenGl& gl, int32_t supersample) {
 
 bool renderShow(const SnapshotRequest& request, Picture& last,
                 const std::function<void(uint32_t, const Picture&)>& onFrame, std::string& error) {
-    for (const char* package : {"main.pak", "clock.pak", "calendar.pak", "utils.pak"}) {
+    for (const char* package : showPackages) {
         if (!fileExists(request.saverDir + package)) {
             error = "no " + std::string(package) + " in " + request.saverDir;
             return false;
