@@ -7,7 +7,7 @@
 #include <GL/gl.h>
 #include <SDL/SDL.h>
 
-#include "platform/host_window.h"
+#include "platform/stop_signals.h"
 #include "settings/settings.h"
 #include "settings/settings_path.h"
 #include "video/display.h"

@@ -3,9 +3,9 @@
 #include <cstdio>
 
 #include "app/show_packages.h"
-
 #include "content/calendar.h"
 #include "content/digital_clock.h"
+#include "content/heart.h"
 #include "package/texture_cache.h"
 #include "proctex/procedural_texture_registry.h"
 #include "scene/frame_ticks.h"
@@ -18,14 +18,6 @@ size_t nodesBelow(const SceneNode& node) {
     size_t count = node.children.size();
     for (const SceneNode* child : node.children) count += nodesBelow(*child);
     return count;
-}
-
-// The spawner is the first child of the heart group, the world root's second
-// child (see scene_assembly.cpp); 0 while that part of the tree is gone.
-size_t smallHearts(const SceneNode& worldRoot) {
-    if (worldRoot.children.size() < 2) return 0;
-    const SceneNode& group = *worldRoot.children[1];
-    return group.children.empty() ? 0 : group.children[0]->children.size();
 }
 
 int32_t packageUses() {
@@ -47,7 +39,7 @@ std::string showStatus(const Show& show) {
                   "time=%04d-%02d-%02d %02d:%02d:%02d clock=%02d:%02d calendar-day=%d",
                   static_cast<unsigned long long>(show.framesDrawn), static_cast<unsigned>(frameTicks),
                   nodesBelow(*show.worldRoot) + nodesBelow(*show.overlayRoot), show.overlayRoot->children.size(),
-                  smallHearts(*show.worldRoot), textureCache.openPackageCount(), packageUses(),
+                  smallHeartCount(*show.worldRoot), textureCache.openPackageCount(), packageUses(),
                   proceduralTextures.textureCount(), now.tm_year + 1900, now.tm_mon + 1, now.tm_mday,
                   now.tm_hour, now.tm_min, now.tm_sec, clock.hour, clock.minute, calendarShownDay());
     return line;

@@ -101,3 +101,16 @@ void behaviourHeartSpawner(int32_t) {
     SceneNode* spawner = currentNode;
     for (int32_t i = 0; i < count; ++i) spawner->addChild(makeSmallHeart());
 }
+
+size_t smallHeartCount(const SceneNode& root) {
+    for (const BoundCall& call : root.controllers.calls) {
+        if (call.callback == behaviourHeartSpawner) return root.children.size();
+    }
+    // The small hearts run no spawner and hold no children: no need to look
+    // below them.
+    for (const SceneNode* child : root.children) {
+        if (child->children.empty()) continue;
+        if (const size_t count = smallHeartCount(*child)) return count;
+    }
+    return 0;
+}

@@ -17,7 +17,10 @@
 // (heartSpawnCap); the remainder rule is kept.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+
+class SceneNode;
 
 // Tuning: spawn density and lifetime setting, both percentages (program
 // constants); the interval and lifetime in milliseconds they give.
@@ -33,3 +36,8 @@ void behaviourHeartSpawner(int32_t value);
 // The number of small hearts a spawner with accumulated time `t` makes now,
 // and the time it keeps (in (-interval, 0] after a spawn; t when t <= 0).
 int32_t heartSpawnCount(double& t);
+
+// The small hearts alive under `root`: the children of the first node below
+// it that runs behaviourHeartSpawner; 0 when there is none (before the scene
+// is built, or once shutdown has taken the spawner away).
+size_t smallHeartCount(const SceneNode& root);

@@ -3,7 +3,7 @@
 // opening a full-screen window of its own. They name it in the environment
 // variable XSCREENSAVER_WINDOW (hex or decimal), as "-window-id ID" or
 // "--window-id ID" (hex with 0x, or decimal), or ask for the root window with
-// "-root". They stop the program with SIGTERM.
+// "-root". They stop the program with SIGTERM (stop_signals.h).
 #pragma once
 
 #include <cstdint>
@@ -27,17 +27,10 @@ bool findHostWindow(HostWindow& window);
 // The current size of window `id`. False when it cannot be queried.
 bool hostWindowSize(uint64_t id, int32_t& width, int32_t& height);
 
-// From now on SIGTERM and SIGINT only raise the flag stopSignalled() reports,
-// so the show can close itself down in its own time.
-// SIGUSR1 asks for one status line: statusRequested() is true once per
-// signal (soak tests and curious users read it on stderr).
-void installStopSignals();
-bool stopSignalled();
-bool statusRequested();
-
 // Called once drawing into a host's window has begun: when that window goes
 // away (the host destroys it as it stops us), the X errors that drawing then
-// raises are taken as a stop request instead of ending the process.
+// raise are taken as a stop request (stop_signals.h) instead of ending the
+// process.
 void stopWhenHostWindowGoes();
 
 }  // namespace platform

@@ -14,15 +14,17 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace platform {
 
-// Handle of an opened key: on POSIX the key's folder, on Windows the HKEY.
+// An opened key. What it holds is each platform's own (the key's folder on
+// POSIX, the HKEY on Windows, closed with the last copy): RegistryKeyState
+// is defined in the platform's source only.
+struct RegistryKeyState;
 struct RegistryKey {
-    std::string folder;
-    uintptr_t handle = 0;
-    bool open = false;
+    std::shared_ptr<const RegistryKeyState> state;  // null until opened
 };
 
 constexpr uint32_t registryTypeText = 1;  // REG_SZ

@@ -2,17 +2,17 @@
 
 #include <X11/Xlib.h>
 
-#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "platform/stop_signals.h"
+
 namespace platform {
 namespace {
 
 std::vector<std::string> arguments;
-volatile std::sig_atomic_t stopRequested = 0;
 
 bool parseWindowId(const char* text, uint64_t& id) {
     if (!text || !*text) return false;
@@ -65,21 +65,11 @@ uint64_t rootWindowId() {
     return display ? DefaultRootWindow(display) : 0;
 }
 
-void raiseStop(int) {
-    stopRequested = 1;
-}
-
-volatile std::sig_atomic_t statusWanted = 0;
-
-void raiseStatus(int) {
-    statusWanted = 1;
-}
-
 XErrorHandler handlerBeforeHostWatch = nullptr;
 
 int hostWindowGone(::Display* display, XErrorEvent* error) {
     if (error->error_code == BadDrawable || error->error_code == BadWindow) {
-        stopRequested = 1;
+        requestStop();
         return 0;
     }
     return handlerBeforeHostWatch ? handlerBeforeHostWatch(display, error) : 0;
@@ -115,26 +105,6 @@ bool findHostWindow(HostWindow& window) {
 
 bool hostWindowSize(uint64_t id, int32_t& width, int32_t& height) {
     return querySize(id, width, height);
-}
-
-void installStopSignals() {
-    struct sigaction action {};
-    action.sa_handler = raiseStop;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
-    action.sa_handler = raiseStatus;
-    sigaction(SIGUSR1, &action, nullptr);
-}
-
-bool stopSignalled() {
-    return stopRequested != 0;
-}
-
-bool statusRequested() {
-    if (statusWanted == 0) return false;
-    statusWanted = 0;
-    return true;
 }
 
 void stopWhenHostWindowGoes() {

@@ -12,13 +12,18 @@
 #endif
 
 namespace platform {
+
+struct RegistryKeyState {
+    std::string folder;
+};
+
 namespace {
 
 // Values are short texts; anything larger is not one of ours.
 constexpr long maxValueBytes = 64 * 1024;
 
 std::string valuePath(const RegistryKey& key, const std::string& name) {
-    return key.folder + "/" + name;
+    return key.state->folder + "/" + name;
 }
 
 // Reads the value's text without trailing line breaks, plus a terminating NUL.
@@ -60,13 +65,12 @@ bool openRegistryKey(const std::string& subKey, RegistryKey& key) {
     for (char c : subKey.substr(underSoftware ? software.size() : 0)) folder += (c == '\\') ? '/' : c;
     struct stat info {};
     if (stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return false;
-    key.folder = folder;
-    key.open = true;
+    key.state = std::make_shared<RegistryKeyState>(RegistryKeyState{folder});
     return true;
 }
 
 bool queryRegistryValueSize(const RegistryKey& key, const std::string& name, uint32_t& size) {
-    if (!key.open) return false;
+    if (!key.state) return false;
     std::vector<uint8_t> bytes;
     if (!readValueFile(valuePath(key, name), bytes)) return false;
     size = static_cast<uint32_t>(bytes.size());
@@ -75,7 +79,7 @@ bool queryRegistryValueSize(const RegistryKey& key, const std::string& name, uin
 
 bool queryRegistryValue(const RegistryKey& key, const std::string& name,
                         uint8_t* buffer, uint32_t& size, uint32_t& type) {
-    if (!key.open) return false;
+    if (!key.state) return false;
     std::vector<uint8_t> bytes;
     if (!readValueFile(valuePath(key, name), bytes)) return false;
     // The value may have changed since its size was asked for: never write past

@@ -1,5 +1,5 @@
-// Windows has no screensaver hosts that hand their window to a hack, and no
-// signals that ask a GUI program to stop: the null versions.
+// Windows has no screensaver hosts that hand their window to a hack: the null
+// versions.
 #include "platform/host_window.h"
 
 namespace platform {
@@ -11,16 +11,6 @@ bool findHostWindow(HostWindow&) {
 }
 
 bool hostWindowSize(uint64_t, int32_t&, int32_t&) {
-    return false;
-}
-
-void installStopSignals() {}
-
-bool stopSignalled() {
-    return false;
-}
-
-bool statusRequested() {
     return false;
 }
 

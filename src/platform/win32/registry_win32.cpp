@@ -5,22 +5,24 @@
 
 namespace platform {
 
+struct RegistryKeyState {
+    HKEY handle;
+    ~RegistryKeyState() { RegCloseKey(handle); }
+};
+
 bool openRegistryKey(const std::string& subKey, RegistryKey& key) {
     HKEY handle = nullptr;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, subKey.c_str(), 0, KEY_QUERY_VALUE, &handle) != ERROR_SUCCESS) {
         return false;
     }
-    // The key stays open for the life of the process, as the one value
-    // holder that opens it does.
-    key.handle = reinterpret_cast<uintptr_t>(handle);
-    key.open = true;
+    key.state = std::make_shared<RegistryKeyState>(handle);
     return true;
 }
 
 bool queryRegistryValueSize(const RegistryKey& key, const std::string& name, uint32_t& size) {
-    if (!key.open) return false;
+    if (!key.state) return false;
     DWORD bytes = 0;
-    if (RegQueryValueExA(reinterpret_cast<HKEY>(key.handle), name.c_str(), nullptr, nullptr, nullptr,
+    if (RegQueryValueExA(key.state->handle, name.c_str(), nullptr, nullptr, nullptr,
                          &bytes) != ERROR_SUCCESS) {
         return false;
     }
@@ -30,12 +32,12 @@ bool queryRegistryValueSize(const RegistryKey& key, const std::string& name, uin
 
 bool queryRegistryValue(const RegistryKey& key, const std::string& name,
                         uint8_t* buffer, uint32_t& size, uint32_t& type) {
-    if (!key.open) return false;
+    if (!key.state) return false;
     DWORD bytes = size;
     DWORD storedType = REG_SZ;
     // The value may have grown since its size was asked for: then the query
     // fails with ERROR_MORE_DATA and nothing is trusted.
-    if (RegQueryValueExA(reinterpret_cast<HKEY>(key.handle), name.c_str(), nullptr, &storedType, buffer,
+    if (RegQueryValueExA(key.state->handle, name.c_str(), nullptr, &storedType, buffer,
                          &bytes) != ERROR_SUCCESS) {
         return false;
     }
