@@ -18,10 +18,11 @@ set(win32_unit_tests
   package/package_file_test.cpp package/package_reader_test.cpp
   mesh/sub_mesh_record_test.cpp
   proctex/fire_test.cpp proctex/plasma_test.cpp proctex/procedural_name_test.cpp
-  content/month_grid_test.cpp win32/monitor_cover_test.cpp)
+  content/month_grid_test.cpp win32/monitor_cover_test.cpp
+  tools/settings_form_test.cpp)
 add_executable(unit_tests ${win32_unit_tests} support/temp_dir.cpp support/test_models.cpp)
 target_include_directories(unit_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(unit_tests PRIVATE amber_win32_gtest_main amber_win32_gtest amber_core
+target_link_libraries(unit_tests PRIVATE amber_win32_gtest_main amber_win32_gtest amber_settings_form amber_core
                       ${AMBER_SCREEN_GL_LIBS})
 
 # The tests on real GL, on Wine's OpenGL through a hidden window.

@@ -8,32 +8,13 @@
 namespace {
 
 // The widget of each item of the form (settings_form.h); null for the
-// groups, which are frames around the others.
+// groups, which are frames around the others, and for the dialog's buttons.
 struct Controls {
     GtkWidget* widgets[formItemCount] = {};
 };
 
 bool isOn(GtkWidget* toggle) {
     return gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(toggle));
-}
-
-// The check box, radio button or label of `item`. A radio button joins the
-// one before it when both show the same flag.
-GtkWidget* makeControl(const FormItem& item, const FormItem* before, GtkWidget* widgetBefore) {
-    const std::string label = mnemonicLabel(item.label, '_');
-    switch (item.kind) {
-    case FormKind::checkBox:
-        return gtk_check_button_new_with_mnemonic(label.c_str());
-    case FormKind::radioButton: {
-        const bool joins = before && before->kind == FormKind::radioButton && before->flag == item.flag;
-        return gtk_radio_button_new_with_mnemonic_from_widget(joins ? GTK_RADIO_BUTTON(widgetBefore) : nullptr,
-                                                              label.c_str());
-    }
-    case FormKind::label:
-        return gtk_label_new_with_mnemonic(label.c_str());
-    default:
-        return nullptr;  // the chooser is made apart, the buttons by the dialog
-    }
 }
 
 // A titled box of controls.
@@ -93,6 +74,28 @@ GtkWidget* resolutionChooser(int32_t current) {
     return combo;
 }
 
+// The widget of `item`, showing `settings`; `made` holds the items before
+// it. A radio button joins the one before it when both show the same flag.
+GtkWidget* makeControl(const FormItem& item, const Settings& settings, const Controls& made) {
+    const std::string label = mnemonicLabel(item.label, '_');
+    const FormItem* before = item.id > 0 ? &settingsForm[item.id - 1] : nullptr;
+    switch (item.kind) {
+    case FormKind::checkBox:
+        return gtk_check_button_new_with_mnemonic(label.c_str());
+    case FormKind::radioButton: {
+        const bool joins = before && before->kind == FormKind::radioButton && before->flag == item.flag;
+        GtkRadioButton* group = joins ? GTK_RADIO_BUTTON(made.widgets[before->id]) : nullptr;
+        return gtk_radio_button_new_with_mnemonic_from_widget(group, label.c_str());
+    }
+    case FormKind::label:
+        return gtk_label_new_with_mnemonic(label.c_str());
+    case FormKind::choice:
+        return resolutionChooser(settings.resolutionIndex);
+    default:
+        return nullptr;
+    }
+}
+
 }  // namespace
 
 void attachToConsole() {}
@@ -111,10 +114,7 @@ DialogResult runSettingsDialog(Settings& settings, uint64_t /*owner*/) {
 
     Controls c;
     for (const FormItem& item : settingsForm) {
-        const FormItem* before = item.id > 0 ? &settingsForm[item.id - 1] : nullptr;
-        GtkWidget* widget = item.kind == FormKind::choice
-                                ? resolutionChooser(settings.resolutionIndex)
-                                : makeControl(item, before, before ? c.widgets[before->id] : nullptr);
+        GtkWidget* widget = makeControl(item, settings, c);
         if (widget && item.name) gtk_widget_set_name(widget, item.name);
         if (item.flag && formToggleOn(item, settings)) gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(widget), TRUE);
         c.widgets[item.id] = widget;
