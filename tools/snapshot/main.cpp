@@ -3,6 +3,7 @@
 //   amber-snapshot -o show.png                      default settings, 5 s in
 //   amber-snapshot -o clock.png --clock analog --calendar russian --fps on
 //   amber-snapshot -o f.png --at 4000 --every 40     f_00040.png, f_00080.png, ...
+//   amber-snapshot -o h.png --heart-only             the heart alone, on black
 //   amber-snapshot --preview build/saver/preview.ppk
 //
 // The show runs exactly as on screen (scene assembly, frames, procedural
@@ -81,6 +82,8 @@ int main(int argc, char** argv) {
     app.add_option("--at", request.atMs, "Show time of the picture, ms")->capture_default_str();
     app.add_option("--step", request.stepMs, "Time between frames, ms")->capture_default_str();
     app.add_option("--every", request.everyMs, "Also write a frame every N ms of show time");
+    app.add_flag("--heart-only", request.heartOnly,
+                 "Only the heart, on black: no background, small hearts, emblem or overlays");
     CLI11_PARSE(app, argc, argv);
 
     if (out.empty() && preview.empty()) {

@@ -3,10 +3,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <memory>
 
 #include "app/headless_driver.h"
 #include "app/show_packages.h"
 #include "common/offscreen_gl.h"
+#include "heart_only.h"
 #include "package/texture_cache.h"
 #include "scene/local_time.h"
 
@@ -40,7 +42,17 @@ bool renderShow(const SnapshotRequest& request, Picture& last,
         error = "cannot make an offscreen GL context of that size";
         return false;
     }
-    textureCache.setBasePath(request.saverDir);
+    Settings settings = request.settings;
+    std::unique_ptr<HeartOnlyFolder> heartOnly;
+    if (request.heartOnly) {
+        heartOnly = std::make_unique<HeartOnlyFolder>(request.saverDir);
+        if (heartOnly->path().empty()) {
+            error = heartOnly->error();
+            return false;
+        }
+        settings.showCalendar = settings.showClock = settings.showFrameCounter = 0;
+    }
+    textureCache.setBasePath(heartOnly ? heartOnly->path() : request.saverDir);
     auto setClock = [&](uint32_t ticks) {
         if (request.realTime) return;
         const std::tm now = wallClockAfter(request.start, ticks / 1000);
@@ -49,7 +61,7 @@ bool renderShow(const SnapshotRequest& request, Picture& last,
     setClock(0);
     std::srand(request.seed);
     {
-        HeadlessDriver driver(request.settings, gl.width(), gl.height());
+        HeadlessDriver driver(settings, gl.width(), gl.height());
         const uint32_t step = request.stepMs == 0 ? 1 : request.stepMs;
         uint32_t ticks = 0;
         do {

@@ -23,6 +23,7 @@ struct SnapshotRequest {
     uint32_t atMs = 5000;     // show time of the last frame
     uint32_t stepMs = 20;     // frames this far apart
     uint32_t everyMs = 0;     // also hand out a frame at each multiple (0: none)
+    bool heartOnly = false;   // only the heart, on black, without overlays (heart_only.h)
 };
 
 // Steps the show to `atMs` and returns the last frame. `onFrame` (optional)

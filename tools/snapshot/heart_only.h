@@ -1,0 +1,27 @@
+// The heart alone: a temporary copy of a saver folder's packages in which the
+// background ("fon"), the small heart ("serdechko") and the emblem ("nn") are
+// models without sub-meshes. The show then draws only the heart, turning on
+// the clear colour (black), which is how its shape is looked at and measured.
+#pragma once
+
+#include <string>
+
+class HeartOnlyFolder {
+public:
+    // Copies the four packages of `saverDir` (ending with '/') into a fresh
+    // folder in the system's temporary folder. path() is empty and error()
+    // says why when that fails.
+    explicit HeartOnlyFolder(const std::string& saverDir);
+    ~HeartOnlyFolder();  // removes the folder with its contents
+    HeartOnlyFolder(const HeartOnlyFolder&) = delete;
+    HeartOnlyFolder& operator=(const HeartOnlyFolder&) = delete;
+
+    const std::string& path() const { return path_; }  // ends with '/'
+    const std::string& error() const { return error_; }
+
+private:
+    bool copyPackage(const std::string& from, const std::string& name);
+
+    std::string path_;
+    std::string error_;
+};
