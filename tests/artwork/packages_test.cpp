@@ -128,9 +128,10 @@ TEST(RealPackages, HeartIsAClosedRoundSurfaceStandingOnZ) {
     ASSERT_EQ(meshes.size(), 1u);
     const Mesh& heart = meshes[0];
     const size_t triangles = heart.corners() / 3;
-    // Round on a large screen, yet light for a software rasteriser.
+    // Round on a large screen, yet light for a software rasteriser: no
+    // heavier than the heart the frame-rate figures were taken with.
     EXPECT_GT(triangles, 4000u);
-    EXPECT_LT(triangles, 8000u);
+    EXPECT_LE(triangles, 5888u);
     EXPECT_EQ(heart.material.transparent, 0);
     EXPECT_GT(heart.material.specular[0], 0.5f) << "glossy";
     EXPECT_GT(heart.material.shininess, 20.0f);

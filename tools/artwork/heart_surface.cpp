@@ -7,9 +7,25 @@
 
 namespace {
 
-// Front to back the heart is 1 / sqrt(depthFactor) as thick as it is wide
-// (the classic 9/4 is a little flat for a heart that turns).
-constexpr double depthFactor = 1.6;
+// Front to back the heart is about 0.4 as thick as it is wide (the classic
+// 9/4 makes a round egg of it when it turns edge-on).
+constexpr double depthFactor = 4.5;
+// Below the lobes it thins further towards the tip, so that edge-on it tapers
+// to the point as it does face-on: depthFactor is multiplied by
+// 1 + taper u³, u running from 0 at z = taperFrom to 1 at the tip (z = -1);
+// the cube keeps the surface's curvature continuous where the taper starts.
+constexpr double taper = 10, taperFrom = 0.8;
+
+// The thinning factor at height z and its derivative.
+double thinning(double z, double& slope) {
+    if (z >= taperFrom) {
+        slope = 0;
+        return 1;
+    }
+    const double u = (taperFrom - z) / (taperFrom + 1);
+    slope = -3 * taper * u * u / (taperFrom + 1);
+    return 1 + taper * u * u * u;
+}
 
 struct Vertex {
     double p[3];
@@ -45,7 +61,8 @@ double surfaceRadius(const double d[3], double roundness) {
 
 double heartField(double x, double y, double z, double roundness) {
     const double c = std::cbrt(x * x + 0.1125 * y * y + roundness);
-    return x * x + depthFactor * y * y + z * z - 1 - z * c;
+    double slope;
+    return x * x + depthFactor * thinning(z, slope) * y * y + z * z - 1 - z * c;
 }
 
 void heartGradient(double x, double y, double z, double roundness, double& gx, double& gy,
@@ -53,9 +70,11 @@ void heartGradient(double x, double y, double z, double roundness, double& gx, d
     const double s = x * x + 0.1125 * y * y + roundness;
     const double c = std::cbrt(s);
     const double k = z / (3 * c * c);  // z x d(cbrt s)/ds
+    double slope;
+    const double m = thinning(z, slope);
     gx = 2 * x - k * 2 * x;
-    gy = 2 * depthFactor * y - k * 0.225 * y;
-    gz = 2 * z - c;
+    gy = 2 * depthFactor * m * y - k * 0.225 * y;
+    gz = depthFactor * slope * y * y + 2 * z - c;
 }
 
 namespace {
@@ -79,8 +98,14 @@ Vertex surfaceVertex(const HeartSurfaceShape& shape, int j, int i, int count) {
     // same point (sin(pi) is not quite 0).
     const bool pole = j == 0 || j == shape.rings;
     const double ring = pole ? 0.0 : std::sin(theta);
-    const double d[3] = {ring * std::cos(phi), ring * std::sin(phi),
-                         j == 0 ? 1.0 : pole ? -1.0 : std::cos(theta)};
+    // Rays spread as over a sphere squashed as the heart is, so the
+    // vertices crowd where its thin rim turns fast; spread evenly, they
+    // missed the highlight there.
+    const double flat = 1 / std::sqrt(depthFactor);
+    double d[3] = {ring * std::cos(phi), flat * ring * std::sin(phi),
+                   j == 0 ? 1.0 : pole ? -1.0 : std::cos(theta)};
+    const double norm = std::sqrt(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
+    for (double& c : d) c /= norm;
     const double r = surfaceRadius(d, shape.roundness);
     const double x = r * d[0], y = r * d[1], z = r * d[2];
     double g[3];
