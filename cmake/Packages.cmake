@@ -4,8 +4,9 @@
 # configures the build again.
 set(amber_packages_header ${PROJECT_SOURCE_DIR}/src/app/show_packages.h)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${amber_packages_header})
-file(STRINGS ${amber_packages_header} amber_packages_line REGEX "showPackages =")
-string(REGEX MATCHALL "[A-Za-z0-9_.-]+\\.pak" AMBER_PACKAGES "${amber_packages_line}")
+file(READ ${amber_packages_header} amber_packages_text)
+string(REGEX MATCH "showPackages =[^;]*;" amber_packages_list "${amber_packages_text}")
+string(REGEX MATCHALL "[A-Za-z0-9_.-]+\\.pak" AMBER_PACKAGES "${amber_packages_list}")
 if(NOT AMBER_PACKAGES)
-  message(FATAL_ERROR "${amber_packages_header}: no package names on the line of showPackages")
+  message(FATAL_ERROR "${amber_packages_header}: no package names in the definition of showPackages")
 endif()

@@ -1,9 +1,12 @@
 # Windows resources of our programs: icon, version information and the name
 # string (src/platform/win32/program_resources.rc.in). The icon is drawn by the
 # native build's artwork tool, next to the packages it draws.
-set(AMBER_WINDOWS_ART_DIR "${AMBER_ARTWORK_DIR}/../windows-art" CACHE PATH
-    "The native build's folder of the Windows icon and installer pictures")
-get_filename_component(AMBER_WINDOWS_ART_DIR "${AMBER_WINDOWS_ART_DIR}" ABSOLUTE)
+set(AMBER_ARTWORK_DIR "" CACHE PATH "The native build's saver folder, holding the packages")
+if(NOT AMBER_ARTWORK_DIR)
+  message(FATAL_ERROR "AMBER_ARTWORK_DIR names no folder: build with scripts/build-windows")
+endif()
+# Beside it, the artwork tool's --windows-art folder (tools/artwork/CMakeLists.txt).
+get_filename_component(AMBER_WINDOWS_ART_DIR "${AMBER_ARTWORK_DIR}/../windows-art" ABSOLUTE)
 
 # amber_windows_resources(TARGET DESCRIPTION FILE_NAME): gives TARGET the
 # resources, its Properties showing DESCRIPTION and FILE_NAME.

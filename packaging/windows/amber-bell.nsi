@@ -103,7 +103,8 @@ FunctionEnd
 ; "setup.exe /S /screensaver" installs and selects the screensaver without a
 ; window, for scripted installs.
 Function .onInstSuccess
-  ${GetOptions} $CMDLINE "/screensaver" $R0
+  ${GetParameters} $R1
+  ${GetOptions} $R1 "/screensaver" $R0
   ${IfNot} ${Errors}
     Call recordScreenSaver
   ${EndIf}
@@ -113,6 +114,11 @@ FunctionEnd
 ; whose name the ANSI code page cannot spell would start nothing. $1 is left
 ; 1 when the name converts without a stand-in character.
 Function installFolderFitsAnsi
+  System::Call 'kernel32::GetACP() i .r3'
+  ${If} $3 = 65001
+    StrCpy $1 1  ; UTF-8 spells every name (and takes no used-default flag)
+    Return
+  ${EndIf}
   ; CP_ACP, WC_NO_BEST_FIT_CHARS: a character without an exact match sets
   ; the used-default flag.
   System::Call 'kernel32::WideCharToMultiByte(i 0, i 0x400, w "$INSTDIR", i -1, p 0, i 0, p 0, *i 0 r2) i .r1'
@@ -176,9 +182,11 @@ Section "Uninstall"
   ; "(None)" is no value at all. Short names are what older dialogs wrote.
   ReadRegStr $0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
   GetFullPathName /SHORT $1 "$SYSDIR\amber-bell.scr"
+  GetFullPathName /SHORT $3 "$WINDIR\SysWOW64\amber-bell.scr"
   ${GetFileName} "$0" $2
   ${If} $2 == "amber-bell.scr"
   ${OrIf} $0 == $1
+  ${OrIf} $0 == $3
     DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
   ${EndIf}
   Delete "$SYSDIR\amber-bell.scr"

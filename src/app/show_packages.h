@@ -1,6 +1,6 @@
 // The packages the show reads its artwork from, in the order the start-up
 // prefetches them. The one list of them: the build reads the names from the
-// line below (cmake/Packages.cmake) for the artwork it draws and copies and
+// definition below (cmake/Packages.cmake) for the artwork it draws and copies and
 // for the Windows installer.
 #pragma once
 

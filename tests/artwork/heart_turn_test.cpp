@@ -37,7 +37,9 @@ struct Box {
 double widthNearThePoint(const Picture& p) {
     const Box heart(p);
     const int32_t row = heart.top + (heart.height() - 1) * 9 / 10;
-    return static_cast<double>(Box(p, row, row).width()) / heart.width();
+    const int32_t width = Box(p, row, row).width();
+    EXPECT_GT(width, 0) << "nothing drawn 90 % of the way down";
+    return static_cast<double>(width) / heart.width();
 }
 
 TEST(HeartTurn, SlimAndPointedEdgeOnWithCleftAndPointFaceOn) {
@@ -72,6 +74,7 @@ TEST(HeartTurn, SlimAndPointedEdgeOnWithCleftAndPointFaceOn) {
     int32_t cleft = face.top;  // the first lit row of the middle column
     while (cleft < face.bottom && !lit(faceOn, (face.left + face.right) / 2, cleft)) ++cleft;
     EXPECT_GT(static_cast<double>(cleft - face.top) / face.height(), 0.04) << "face-on, the cleft at the top";
+    EXPECT_LT(static_cast<double>(cleft - face.top) / face.height(), 0.25) << "the middle column is drawn";
 }
 
 }  // namespace

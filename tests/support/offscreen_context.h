@@ -1,6 +1,6 @@
-// OffscreenContext: a real GL context with no window (OSMesa), made current on
-// construction: the tools' offscreen context (tools/common), under the name
-// the tests use.
+// OffscreenContext: a real GL context with no window of its own (OSMesa, or a
+// hidden window's under Wine), made current on construction: the tools'
+// offscreen context (tools/common), under the name the tests use.
 #pragma once
 
 #include "common/offscreen_gl.h"

@@ -2,11 +2,15 @@
 
 #include <cstddef>
 #include <initializer_list>
+#include <stdexcept>
 #include <string>
 
 #include "package/byte_writer.h"
 
 std::vector<uint8_t> encodeBmp24(int width, int height, const std::vector<uint8_t>& rgba) {
+    if (width <= 0 || height <= 0 || rgba.size() != static_cast<size_t>(width) * height * 4) {
+        throw std::runtime_error("encodeBmp24: the pixels do not match the size");
+    }
     const uint32_t rowBytes = (static_cast<uint32_t>(width) * 3 + 3) / 4 * 4;
     const uint32_t pixelBytes = rowBytes * static_cast<uint32_t>(height);
     std::vector<uint8_t> out;

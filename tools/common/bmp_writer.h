@@ -7,5 +7,6 @@
 
 // A 24-bit bitmap file: bottom-up rows padded to 4 bytes, no colour table,
 // 72 dpi. `rgba` holds width x height x 4 bytes, row 0 (the top) first; the
-// alpha channel is dropped.
+// alpha channel is dropped. Throws std::runtime_error when it holds another
+// number of bytes.
 std::vector<uint8_t> encodeBmp24(int width, int height, const std::vector<uint8_t>& rgba);

@@ -2,6 +2,7 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <iterator>
 
 #include "settings/settings_options.h"
 #include "settings_dialog.h"
@@ -14,13 +15,14 @@ namespace {
 HWND ownerWindow = nullptr;
 
 // The control of each item of the form (settings_form.h), in the form's order.
-constexpr int controlIds[formItemCount] = {
+constexpr int controlIds[] = {
     IDC_CLOCK_GROUP, IDC_CLOCK, IDC_ANALOG, IDC_DIGITAL, IDC_HOURS24, IDC_LARGE, IDC_SMALL,
     IDC_CALENDAR_GROUP, IDC_CALENDAR, IDC_RUSSIAN,
     IDC_FRAME_COUNTER, IDC_EXIT_ON_MOUSE,
     IDC_RESOLUTION_LABEL, IDC_RESOLUTION,
     IDOK, IDCANCEL,
 };
+static_assert(std::size(controlIds) == formItemCount, "one control for each item of the form");
 
 bool isChecked(HWND dialog, int control) {
     return IsDlgButtonChecked(dialog, control) == BST_CHECKED;

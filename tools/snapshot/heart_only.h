@@ -8,7 +8,7 @@
 
 class HeartOnlyFolder {
 public:
-    // Copies the four packages of `saverDir` (ending with '/') into a fresh
+    // Copies the show's packages of `saverDir` (ending with '/') into a fresh
     // folder in the system's temporary folder. path() is empty and error()
     // says why when that fails.
     explicit HeartOnlyFolder(const std::string& saverDir);
