@@ -28,13 +28,17 @@ constexpr Uint32 mouseGraceMs = 3000;
 // How often a host's window is asked for its size.
 constexpr Uint32 hostWindowCheckMs = 500;
 
+void handlePointerMotion(Show& show) {
+    if (SDL_GetTicks() > mouseGraceMs && show.settings->exitOnMouseMove) beginShutdown(show);
+}
+
 void handleEvent(Show& show, const SDL_Event& event) {
     switch (event.type) {
     case SDL_KEYDOWN:
         if (event.key.keysym.sym == SDLK_ESCAPE) beginShutdown(show);
         break;
     case SDL_MOUSEMOTION:
-        if (SDL_GetTicks() > mouseGraceMs && show.settings->exitOnMouseMove) beginShutdown(show);
+        handlePointerMotion(show);
         break;
     default:
         break;  // buttons, other keys, releases, quit and focus events
@@ -78,6 +82,8 @@ int runRenderMode(const std::string& commandLine) {
     while (!showFinished(show)) {
         SDL_Event event;
         while (SDL_PollEvent(&event)) handleEvent(show, event);
+        // The pointer on a blacked-out monitor moves as much as on the show's.
+        if (platform::pointerMovedOverCovers()) handlePointerMotion(show);
         // A host ends its screensaver with SIGTERM: close down as Escape does.
         if (platform::stopSignalled() && !show.stopRequested) beginShutdown(show);
         // A host that has destroyed its window wants us gone now: the frames

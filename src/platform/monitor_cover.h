@@ -31,4 +31,9 @@ void coverMonitors(const std::vector<MonitorArea>& monitors);
 // Removes every cover; the desktop shows again. Safe without covers.
 void uncoverMonitors();
 
+// True once after the pointer has moved over a cover since the last call: the
+// show's own window never sees that motion. Where the pointer stood when the
+// covers came is not motion.
+bool pointerMovedOverCovers();
+
 }  // namespace platform

@@ -1,7 +1,8 @@
 # Two monitors under Wine (run by scripts/test-windows inside
 # tests/support/run-under-two-monitors): while the full-screen show runs on
 # the primary monitor, the second one is black, a window there included;
-# after Escape the window shows again.
+# after Escape the window shows again. With "Exit when the mouse moves", the
+# pointer moving on the black monitor ends the show.
 #   AMBER_WIN32_BUILD  the Windows build folder (build-win32)
 #   WINEPREFIX         a Wine prefix
 set -u
@@ -33,3 +34,17 @@ wait_exit "$pid"
 poll eval 'capture_second && [ "$(convert "$work/second.ppm" -format %k info:)" -gt 1 ]' ||
     fail "the window on the second monitor did not come back after the show"
 pass "the show covers the second monitor in black and gives it back on Escape"
+
+# The pointer moving over the black monitor ends a show that exits on mouse
+# motion (after the first 3 s, so it keeps moving until the show is gone).
+settings="$WINEPREFIX/drive_c/ProgramData/lumivera_Amber Bell_cfg"
+write_settings 1 0  0 1 0 0 1 1 0
+cp "$XDG_CONFIG_HOME/lumivera_Amber Bell_cfg" "$settings"
+xdotool mousemove 1300 300
+(cd / && wine "$AMBER_SAVER_DIR/Amber Bell.exe") 2>"$work/render.err" & pid=$!
+poll eval 'sdl_window && second_black' || fail "the show did not cover the second monitor"
+step=0
+poll eval 'step=$(( (step + 1) % 40 )); xdotool mousemove 1300 $(( 300 + step )); ! kill -0 "$pid" 2>/dev/null' ||
+    { kill "$pid"; rm -f "$settings"; fail "moving the pointer over the black monitor did not end the show"; }
+rm -f "$settings"
+pass "moving the pointer over the black monitor ends a show that exits on mouse motion"

@@ -11,4 +11,8 @@ void coverMonitors(const std::vector<MonitorArea>&) {}
 
 void uncoverMonitors() {}
 
+bool pointerMovedOverCovers() {
+    return false;
+}
+
 }  // namespace platform

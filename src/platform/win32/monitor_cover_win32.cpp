@@ -10,9 +10,21 @@ namespace {
 
 const char coverClassName[] = "AmberBellCover";
 std::vector<HWND> covers;
+// Windows also sends WM_MOUSEMOVE when a window appears under a still pointer,
+// so motion is a change of the pointer's place.
+POINT lastPointer{};
+bool pointerMoved = false;
 
 LRESULT CALLBACK coverProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_MOUSEMOVE: {
+        POINT pointer{};
+        if (GetCursorPos(&pointer) && (pointer.x != lastPointer.x || pointer.y != lastPointer.y)) {
+            pointerMoved = true;
+            lastPointer = pointer;
+        }
+        return 0;
+    }
     case WM_SETCURSOR:
         SetCursor(nullptr);  // no pointer over the black, as over the show
         return TRUE;
@@ -56,6 +68,7 @@ std::vector<MonitorArea> listMonitors() {
 void coverMonitors(const std::vector<MonitorArea>& monitors) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     if (!registerCoverClass(instance)) return;
+    GetCursorPos(&lastPointer);
     for (const MonitorArea& monitor : monitors) {
         if (monitor.primary || monitor.width <= 0 || monitor.height <= 0) continue;
         // A tool window has no taskbar button; top-most keeps it over the
@@ -73,6 +86,12 @@ void coverMonitors(const std::vector<MonitorArea>& monitors) {
 void uncoverMonitors() {
     for (HWND cover : covers) DestroyWindow(cover);
     covers.clear();
+}
+
+bool pointerMovedOverCovers() {
+    const bool moved = pointerMoved;
+    pointerMoved = false;
+    return moved;
 }
 
 }  // namespace platform
