@@ -18,7 +18,7 @@ set(win32_unit_tests
   package/package_file_test.cpp package/package_reader_test.cpp
   mesh/sub_mesh_record_test.cpp
   proctex/fire_test.cpp proctex/plasma_test.cpp proctex/procedural_name_test.cpp
-  content/month_grid_test.cpp win32/monitor_cover_test.cpp
+  content/month_grid_test.cpp win32/monitor_cover_test.cpp win32/file_security_test.cpp
   tools/settings_form_test.cpp)
 add_executable(unit_tests ${win32_unit_tests} support/temp_dir.cpp support/test_models.cpp)
 target_include_directories(unit_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})

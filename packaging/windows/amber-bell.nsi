@@ -35,6 +35,9 @@ Name "Amber Bell"
 OutFile "${OUT_FILE}"
 InstallDir "$PROGRAMFILES\lumivera\Amber Bell"
 RequestExecutionLevel admin
+; Sharp on scaled screens, and told the truth about Windows 7 to 11.
+ManifestDPIAware true
+ManifestSupportedOS all
 SetCompressor /SOLID lzma
 BrandingText "Amber Bell ${VERSION}"
 

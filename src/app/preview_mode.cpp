@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "app/install_directory.h"
+#include "app/preview_scale.h"
 #include "package/byte_cursor.h"
 #include "platform/preview_window.h"
 
@@ -45,53 +46,80 @@ PreviewPaint blackPreviewPaint(int32_t areaWidth, int32_t areaHeight) {
     return paint;
 }
 
-PreviewPaint previewPaintFromRows(const uint8_t* data, size_t size, int32_t width, int32_t height,
-                                  size_t pitch, int32_t areaWidth, int32_t areaHeight) {
-    if (!data || width <= 0 || height <= 0) return blackPreviewPaint(areaWidth, areaHeight);
-    const size_t rowBytes = static_cast<size_t>(width) * bytesPerPixel;
-    if (!rowsFit(size, rowBytes, pitch, static_cast<size_t>(height))) {
-        return blackPreviewPaint(areaWidth, areaHeight);
-    }
+namespace {
 
-    PreviewPaint paint;
-    if (areaWidth <= 0 || areaHeight <= 0) return paint;
-    paint.width = std::min(width, areaWidth);
-    paint.height = std::min(height, areaHeight);
-    paint.pixels.resize(static_cast<size_t>(paint.width) * static_cast<size_t>(paint.height));
-    uint32_t* out = paint.pixels.data();
-    const size_t shownBytes = static_cast<size_t>(paint.width) * bytesPerPixel;
-    for (int32_t y = 0; y < paint.height; ++y) {
+// The whole picture held as rows of B,G,R bytes, or no pixels when the rows
+// are unusable (see previewPaintFromRows).
+PreviewPaint pictureFromRows(const uint8_t* data, size_t size, int32_t width, int32_t height, size_t pitch) {
+    PreviewPaint picture;
+    if (!data || width <= 0 || height <= 0) return picture;
+    const size_t rowBytes = static_cast<size_t>(width) * bytesPerPixel;
+    if (!rowsFit(size, rowBytes, pitch, static_cast<size_t>(height))) return picture;
+
+    picture.pixels.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
+    uint32_t* out = picture.pixels.data();
+    for (int32_t y = 0; y < height; ++y) {
         const size_t start = pitch * static_cast<size_t>(y);
         ByteCursor row(data + start, size - start);
         const uint8_t* bytes;
-        if (!row.take(shownBytes, bytes)) return blackPreviewPaint(areaWidth, areaHeight);
-        for (size_t o = 0; o < shownBytes; o += bytesPerPixel) {
+        if (!row.take(rowBytes, bytes)) return {};
+        for (size_t o = 0; o < rowBytes; o += bytesPerPixel) {
             *out++ = uint32_t(bytes[o + 2]) << 16 | uint32_t(bytes[o + 1]) << 8 | bytes[o];
         }
+    }
+    picture.width = width;
+    picture.height = height;
+    return picture;
+}
+
+// The picture from the area's top-left corner, pixel for pixel, clipped.
+PreviewPaint clippedToArea(const PreviewPaint& picture, int32_t areaWidth, int32_t areaHeight) {
+    PreviewPaint paint;
+    if (areaWidth <= 0 || areaHeight <= 0) return paint;
+    paint.width = std::min(picture.width, areaWidth);
+    paint.height = std::min(picture.height, areaHeight);
+    paint.pixels.reserve(static_cast<size_t>(paint.width) * static_cast<size_t>(paint.height));
+    for (int32_t y = 0; y < paint.height; ++y) {
+        const auto row = picture.pixels.begin() + static_cast<ptrdiff_t>(y) * picture.width;
+        paint.pixels.insert(paint.pixels.end(), row, row + paint.width);
     }
     return paint;
 }
 
-PreviewPaint previewPaintForArea(const std::string& picturePath, int32_t areaWidth,
-                                 int32_t areaHeight) {
-    if (areaWidth != previewPictureAreaWidth) return blackPreviewPaint(areaWidth, areaHeight);
-    SDL_RWops* stream = SDL_RWFromFile(picturePath.c_str(), "rb");
+// The picture file loaded whole, or no pixels when it does not load as a
+// 24-bit B,G,R bitmap.
+PreviewPaint loadPreviewPicture(const std::string& path) {
+    SDL_RWops* stream = SDL_RWFromFile(path.c_str(), "rb");
     SDL_Surface* surface = stream ? SDL_LoadBMP_RW(stream, 1) : nullptr;
-    if (!surface) return blackPreviewPaint(areaWidth, areaHeight);
-
-    PreviewPaint paint;
+    if (!surface) return {};
+    PreviewPaint picture;
     if (surface->format && isBlueGreenRed(*surface->format) && surface->pixels &&
         SDL_LockSurface(surface) == 0) {
         const size_t pitch = surface->pitch;
         const size_t size = pitch * static_cast<size_t>(std::max(surface->h, 0));
-        paint = previewPaintFromRows(static_cast<const uint8_t*>(surface->pixels), size, surface->w,
-                                     surface->h, pitch, areaWidth, areaHeight);
+        picture = pictureFromRows(static_cast<const uint8_t*>(surface->pixels), size, surface->w, surface->h, pitch);
         SDL_UnlockSurface(surface);
-    } else {
-        paint = blackPreviewPaint(areaWidth, areaHeight);
     }
     SDL_FreeSurface(surface);
-    return paint;
+    return picture;
+}
+
+}  // namespace
+
+PreviewPaint previewPaintFromRows(const uint8_t* data, size_t size, int32_t width, int32_t height,
+                                  size_t pitch, int32_t areaWidth, int32_t areaHeight) {
+    const PreviewPaint picture = pictureFromRows(data, size, width, height, pitch);
+    if (picture.pixels.empty()) return blackPreviewPaint(areaWidth, areaHeight);
+    return clippedToArea(picture, areaWidth, areaHeight);
+}
+
+PreviewPaint previewPaintForArea(const std::string& picturePath, int32_t areaWidth,
+                                 int32_t areaHeight) {
+    if (areaWidth < previewPictureAreaWidth) return blackPreviewPaint(areaWidth, areaHeight);
+    const PreviewPaint picture = loadPreviewPicture(picturePath);
+    if (picture.pixels.empty()) return blackPreviewPaint(areaWidth, areaHeight);
+    if (areaWidth == previewPictureAreaWidth) return clippedToArea(picture, areaWidth, areaHeight);
+    return fitPreviewToArea(picture, areaWidth, areaHeight);
 }
 
 int runPreviewMode(uint32_t windowNumber) {

@@ -1,8 +1,11 @@
 // The preview mode ("/p" and a window number): a child window filling the
 // host's preview area shows the still picture "preview.ppk" of the install
-// directory, pixel for pixel from its top-left corner, when the area is
-// exactly 152 pixels wide, and black over the whole area otherwise. The mode
-// ends with exit code 0 when the host destroys the area.
+// directory. An area exactly 152 pixels wide, the width the picture is made
+// for, shows it pixel for pixel from its top-left corner. A wider area (the
+// Screen Saver dialog's on a scaled screen: about 190 pixels at 125 %, 228 at
+// 150 %) shows it scaled smoothly to fit, centred, with black around it. A
+// narrower area is black all over. The mode ends with exit code 0 when the
+// host destroys the area.
 //
 // The picture is a 24-bit bitmap file read with SDL (SDL video is never
 // started here). A missing, unreadable or differently formatted picture
@@ -36,9 +39,10 @@ PreviewPaint blackPreviewPaint(int32_t areaWidth, int32_t areaHeight);
 PreviewPaint previewPaintFromRows(const uint8_t* data, size_t size, int32_t width, int32_t height,
                                   size_t pitch, int32_t areaWidth, int32_t areaHeight);
 
-// The paint for an area measured at start: the picture at `picturePath` when
-// the area is previewPictureAreaWidth wide and the file loads as a 24-bit
-// B,G,R bitmap; black over the whole area otherwise.
+// The paint for an area measured at start, when the file at `picturePath`
+// loads as a 24-bit B,G,R bitmap: the picture clipped to an area
+// previewPictureAreaWidth wide, fitted to a wider one (the whole area);
+// black over the whole area when the area is narrower or the file unusable.
 PreviewPaint previewPaintForArea(const std::string& picturePath, int32_t areaWidth,
                                  int32_t areaHeight);
 

@@ -8,9 +8,21 @@
 
 namespace platform {
 
+// Who may later change or replace a file that createNewFile makes.
+enum class FileAccess {
+    // What the folder gives a new file (on POSIX, the umask).
+    folderDefault,
+    // Every user of the machine, for a file in a folder all users share. On
+    // Windows an explicit descriptor, not inherited: SYSTEM and the
+    // Administrators full control, the Users read, write and delete (so any
+    // of them may replace it). On POSIX as folderDefault: there such files
+    // live in each user's own folder.
+    everyUserMayReplace,
+};
+
 // Opens `path` for writing in binary mode, creating it; fails when a file of
 // that name exists already. Null on failure, with errno set.
-std::FILE* createNewFile(const std::string& path);
+std::FILE* createNewFile(const std::string& path, FileAccess access = FileAccess::folderDefault);
 
 // Flushes `file`'s buffer and asks the system to put its bytes on the disk
 // (fsync / _commit). False, with errno set, when either fails.

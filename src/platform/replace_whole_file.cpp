@@ -9,14 +9,15 @@
 
 namespace platform {
 
-bool replaceWholeFile(const std::string& path, const std::vector<uint8_t>& bytes, std::string& error) {
+bool replaceWholeFile(const std::string& path, const std::vector<uint8_t>& bytes, std::string& error,
+                      FileAccess access) {
     // A fresh name beside the target; a file of that name is never reused.
     std::random_device entropy;
     std::string temporary;
     std::FILE* out = nullptr;
     for (int attempt = 0; attempt < 16 && !out; ++attempt) {
         temporary = path + ".new-" + std::to_string(entropy() % 1000000000u);
-        out = createNewFile(temporary);
+        out = createNewFile(temporary, access);
         if (!out && errno != EEXIST) break;
     }
     if (!out) {

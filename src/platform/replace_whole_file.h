@@ -8,11 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "platform/files.h"
+
 namespace platform {
 
-// Replaces (or creates) `path` with `bytes`. False, with `error` naming the
-// file and the step that failed, when anything fails; `path` is then as it
-// was and the fresh file is removed.
-bool replaceWholeFile(const std::string& path, const std::vector<uint8_t>& bytes, std::string& error);
+// Replaces (or creates) `path` with `bytes`, the new file made with `access`
+// (files.h). False, with `error` naming the file and the step that failed,
+// when anything fails; `path` is then as it was and the fresh file is removed.
+bool replaceWholeFile(const std::string& path, const std::vector<uint8_t>& bytes, std::string& error,
+                      FileAccess access = FileAccess::folderDefault);
 
 }  // namespace platform

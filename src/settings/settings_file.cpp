@@ -92,5 +92,7 @@ bool saveSettingsFile(const std::string& path, const SettingsFile& file, std::st
         error = "settings file: no application-data folder to write it in";
         return false;
     }
-    return platform::replaceWholeFile(path, encodeSettingsFile(file), error);
+    // One file for every account: whoever saves next must be able to replace it.
+    return platform::replaceWholeFile(path, encodeSettingsFile(file), error,
+                                      platform::FileAccess::everyUserMayReplace);
 }

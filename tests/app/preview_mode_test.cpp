@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "app/preview_scale.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -26,10 +29,16 @@ uint32_t patternAt(int x, int y) {
     return uint32_t((x * 7) & 0xFF) << 16 | uint32_t((y * 13) & 0xFF) << 8 | uint32_t((x + y) & 0xFF);
 }
 
+// A smooth picture: red grows to the right, green downwards, blue is flat.
+uint32_t gradientAt(int x, int y) {
+    return uint32_t(x * 255 / 151) << 16 | uint32_t(y * 255 / 111) << 8 | 0x40;
+}
+
 // A bitmap file: bottom-up rows unless `topDown`, padded to 4 bytes with 0xEE
 // so that reading rows at the wrong distance shows. bpp 24 (the pattern), 32
 // (the pattern plus a fourth byte) or 8 (a grey palette, the pattern's blue).
-Bytes bitmapFile(int width, int height, int bpp = 24, bool topDown = false) {
+Bytes bitmapFile(int width, int height, int bpp = 24, bool topDown = false,
+                 uint32_t (*colourAt)(int, int) = patternAt) {
     const uint32_t paletteBytes = bpp == 8 ? 256 * 4 : 0;
     const uint32_t rowBytes = (static_cast<uint32_t>(width) * bpp / 8 + 3) & ~3u;
     const uint32_t dataOffset = 14 + 40 + paletteBytes;
@@ -55,7 +64,7 @@ Bytes bitmapFile(int width, int height, int bpp = 24, bool topDown = false) {
         const int y = topDown ? row : height - 1 - row;
         const size_t start = out.size();
         for (int x = 0; x < width; ++x) {
-            const uint32_t c = patternAt(x, y);
+            const uint32_t c = colourAt(x, y);
             if (bpp == 8) {
                 out.push_back(static_cast<uint8_t>(c));
                 continue;
@@ -120,13 +129,61 @@ TEST(PreviewMode, PaddedRowsAreReadAtTheirPitch) {
     }
 }
 
-TEST(PreviewMode, AnyOtherAreaWidthIsBlackAllOver) {
+// Narrower than the picture's 152 pixels: black. Exactly 152: pixel for
+// pixel. Wider (a scaled screen's dialog): the picture scaled smoothly to fit,
+// centred, black around it.
+TEST(PreviewMode, AreaWidthPicksBlackPixelForPixelOrScaled) {
     TempDir dir;
-    const std::string path = dir.write("preview.ppk", text(bitmapFile(152, 40)));
-    expectBlack(previewPaintForArea(path, 151, 112), 151, 112);
-    expectBlack(previewPaintForArea(path, 200, 150), 200, 150);
-    expectBlack(previewPaintForArea(path, 1, 1), 1, 1);
+    const std::string path = dir.write("preview.ppk", text(bitmapFile(152, 112, 24, false, gradientAt)));
+    struct Case {
+        int32_t areaWidth, areaHeight;
+        int32_t left, top, width, height;  // where the picture lands; width 0: black
+    } cases[] = {
+        {1, 1, 0, 0, 0, 0},          {151, 112, 0, 0, 0, 0},       {152, 112, 0, 0, 152, 112},
+        {190, 140, 0, 0, 190, 140},  {228, 168, 0, 0, 228, 168},   {304, 224, 0, 0, 304, 224},
+        {304, 112, 76, 0, 152, 112}, {228, 400, 0, 116, 228, 168},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.areaWidth) + "x" + std::to_string(c.areaHeight));
+        const PreviewPaint paint = previewPaintForArea(path, c.areaWidth, c.areaHeight);
+        ASSERT_EQ(paint.width, c.areaWidth);
+        ASSERT_EQ(paint.height, c.areaHeight);
+        for (int32_t y = 0; y < c.areaHeight; ++y) {
+            for (int32_t x = 0; x < c.areaWidth; ++x) {
+                const uint32_t pixel = paint.pixels[static_cast<size_t>(y * c.areaWidth + x)];
+                const bool inside = x >= c.left && x < c.left + c.width && y >= c.top && y < c.top + c.height;
+                if (!inside) {
+                    ASSERT_EQ(pixel, 0u) << "at " << x << ',' << y;
+                    continue;
+                }
+                // The source point under this pixel's centre, and the colour there.
+                const double u = std::clamp((x - c.left + 0.5) * 152 / c.width - 0.5, 0.0, 151.0);
+                const double v = std::clamp((y - c.top + 0.5) * 112 / c.height - 0.5, 0.0, 111.0);
+                ASSERT_NEAR(int(pixel >> 16), u * 255 / 151, 1.5) << "at " << x << ',' << y;
+                ASSERT_NEAR(int(pixel >> 8 & 0xFF), v * 255 / 111, 1.5) << "at " << x << ',' << y;
+                ASSERT_EQ(pixel & 0xFF, 0x40u) << "at " << x << ',' << y;
+            }
+        }
+    }
     EXPECT_TRUE(previewPaintForArea(path, 0, 0).pixels.empty());
+    EXPECT_TRUE(previewPaintForArea(path, 300, 0).pixels.empty());
+}
+
+// Scaled up, a hard edge becomes a smooth ramp, never blocks of pixels.
+TEST(PreviewMode, ScaledPictureIsSmooth) {
+    const PreviewPaint picture{2, 1, {0x000000, 0xFFFFFF}};
+    const PreviewPaint paint = fitPreviewToArea(picture, 304, 152);
+    ASSERT_EQ(paint.pixels.size(), 304u * 152u);
+    std::set<uint32_t> levels;
+    const uint32_t* row = &paint.pixels[75 * 304];
+    for (int x = 1; x < 304; ++x) {
+        ASSERT_GE(row[x] & 0xFF, row[x - 1] & 0xFF) << "at " << x;
+        ASSERT_LE((row[x] & 0xFF) - (row[x - 1] & 0xFF), 2u) << "at " << x;
+        levels.insert(row[x]);
+    }
+    EXPECT_GT(levels.size(), 100u);
+    EXPECT_EQ(row[0], 0u);
+    EXPECT_EQ(row[303], 0xFFFFFFu);
 }
 
 TEST(PreviewMode, MissingOrNonTwentyFourBitPicturesAreBlack) {

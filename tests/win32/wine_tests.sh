@@ -104,14 +104,25 @@ pass "the .scr with no words opens the settings dialog and no show"
 
 # What Explorer, the Screen Saver list and the file's Properties show.
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$AMBER_WIN32_BUILD/CMakeCache.txt")
+# Every program runs as its caller, knows Windows 7 to 11 and draws real
+# pixels on scaled screens; only the settings program has dialogs.
 for file in amber-bell.scr "Amber Bell.exe" config.exe; do
     read_back=$(wine "$tests_dir/resource-check.exe" "$install/$file" 2>/dev/null | tr -d '\r')
+    controls=; [ "$file" = config.exe ] && controls=6.0.0.0
     for line in "name=Amber Bell" "icons=16 20 24 32 40 48 64 96 128 256" "extracted=1" \
-                "ProductName=Amber Bell" "CompanyName=lumivera" "FileVersion=$version"; do
+                "ProductName=Amber Bell" "CompanyName=lumivera" "FileVersion=$version" \
+                "manifest-level=asInvoker" "manifest-dpiAware=true/pm" \
+                "manifest-dpiAwareness=PerMonitorV2, PerMonitor" "manifest-supportedOS=4" \
+                "manifest-common-controls=$controls"; do
         grep -qxF "$line" <<<"$read_back" || fail "$file: no '$line' in: $read_back"
     done
 done
-pass "the programs carry the name \"Amber Bell\", the heart icon at 16 to 256 pixels and version $version"
+pass "the programs carry the name \"Amber Bell\", the heart icon at 16 to 256 pixels, version $version and a per-monitor DPI-aware manifest"
+setup_manifest=$(wine "$tests_dir/resource-check.exe" "$AMBER_WIN32_BUILD/amber-bell-setup.exe" 2>/dev/null | tr -d '\r')
+for line in "manifest-level=requireAdministrator" "manifest-dpiAware=true" "manifest-supportedOS=5"; do
+    grep -qxF "$line" <<<"$setup_manifest" || fail "the installer: no '$line' in: $setup_manifest"
+done
+pass "the installer is DPI aware and names the systems it supports"
 
 # A package that cannot be opened ends the show with 1.
 mv "$install/clock.pak" "$install/clock.pak.away"
@@ -163,7 +174,7 @@ end_preview() {
 }
 
 has_child() { capture_once && grep -qx "child=Lumivera $1" "$requests/shot.done"; }
-for size in 152x112 200x112; do
+for size in 152x112 228x168; do
     preview_in "${size%x*}" "${size#*x}"
     poll has_child "$size" || fail "no Lumivera child filling the $size area: $(cat "$requests/shot.done")"
     end_preview
@@ -182,9 +193,22 @@ end_preview
 pass "a 152-wide preview area shows preview.ppk pixel for pixel"
 
 all_black() { capture_once && [ "$(convert "$requests/shot.ppm" -format '%k %[fx:maxima]' info:)" = "1 0" ]; }
-for width in 151 200; do
-    preview_in "$width" 112 in-process
-    poll all_black || fail "a $width-wide preview area is not black all over"
+preview_in 151 112 in-process
+poll all_black || fail "a 151-wide preview area is not black all over"
+end_preview
+pass "a 151-wide preview area is black all over"
+
+# The preview areas of scaled screens (125 %, 150 %, 200 %): the picture
+# scaled smoothly to fill them, as ImageMagick's bilinear filter scales it.
+scaled_shown() {
+    capture_once || return 1
+    psnr=$(compare -metric PSNR "$requests/shot.ppm" "$work/scaled.ppm" null: 2>&1)
+    awk -v p="$psnr" 'BEGIN { exit !(p == "inf" || p + 0 >= 40) }'
+}
+for size in 190x140 228x168 304x224; do
+    convert "$install/preview.ppk" -filter Triangle -resize "$size!" "$work/scaled.ppm"
+    preview_in "${size%x*}" "${size#*x}" in-process
+    poll scaled_shown || fail "a $size preview area does not show the picture scaled (PSNR $psnr dB)"
     end_preview
 done
-pass "151- and 200-wide preview areas are black all over"
+pass "190-, 228- and 304-wide preview areas show the picture scaled smoothly to fill them"

@@ -7,7 +7,7 @@
 
 namespace platform {
 
-std::FILE* createNewFile(const std::string& path) {
+std::FILE* createNewFile(const std::string& path, FileAccess) {
     return std::fopen(path.c_str(), "wbx");
 }
 

@@ -1,18 +1,54 @@
 #include <windows.h>
 #include <fcntl.h>
 #include <io.h>
-#include <sys/stat.h>
+
+#include <cerrno>
 
 #include "platform/files.h"
+#include "platform/win32/every_user_file_security.h"
 
 namespace platform {
 
-std::FILE* createNewFile(const std::string& path) {
-    // msvcrt's fopen knows no "x" mode; _O_EXCL is its way of refusing a file
-    // that exists.
-    const int descriptor = _open(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY,
-                                 _S_IREAD | _S_IWRITE);
-    if (descriptor < 0) return nullptr;
+namespace {
+
+// errno for the reason CreateFileA gave.
+int errnoFor(DWORD code) {
+    switch (code) {
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS: return EEXIST;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION: return EACCES;
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_FILE_NOT_FOUND: return ENOENT;
+    default: return EIO;
+    }
+}
+
+}  // namespace
+
+std::FILE* createNewFile(const std::string& path, FileAccess access) {
+    EveryUserFileSecurity everyUser;
+    SECURITY_ATTRIBUTES* security = nullptr;
+    if (access == FileAccess::everyUserMayReplace) {
+        security = everyUser.attributes();
+        if (!security) {
+            errno = ENOMEM;
+            return nullptr;
+        }
+    }
+    // CREATE_NEW refuses a file that exists; the descriptor is set as the
+    // file is made, so no other user ever sees it without it.
+    HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, 0, security, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                                nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        errno = errnoFor(GetLastError());
+        return nullptr;
+    }
+    const int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_WRONLY | _O_BINARY);
+    if (descriptor < 0) {
+        CloseHandle(handle);
+        return nullptr;
+    }
     std::FILE* file = _fdopen(descriptor, "wb");
     if (!file) _close(descriptor);
     return file;
