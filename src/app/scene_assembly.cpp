@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "app/overlay_layout.h"
 #include "app/show.h"
 #include "content/analog_clock.h"
 #include "content/calendar.h"
@@ -14,7 +15,6 @@
 #include "scene/hooks.h"
 #include "scene/scene_node.h"
 #include "settings/settings.h"
-#include "video/display.h"
 
 namespace {
 
@@ -56,23 +56,26 @@ SceneNode* makeHeartGroup(double sign, double startAngle) {
     return group;
 }
 
-SceneNode* makeCalendar(const Display& display, bool russian) {
+// Each overlay's corner is the screen's corner at the overlay's own eye depth
+// (scene z - 100).
+SceneNode* makeCalendar(const OverlayLayout& layout, bool russian) {
     auto* calendar = new SceneNode;
-    calendar->setTranslation(-display.edgeX(-211), display.edgeY(183), -140);
+    const double top = layout.edgeY(240);
+    calendar->setTranslation(-layout.edgeX(-211), layout.keepCorner(layout.edgeY(183), top), -140);
+    layout.fitToScreen(*calendar);
     BoundCall build = oneShotCall();
     build.setParams(behaviourBuildCalendar, russian ? 0 : 1, 0, 0, 0);
     attachCalls(*calendar, {build});
     return calendar;
 }
 
-SceneNode* makeClock(const Display& display, const Settings& settings) {
+SceneNode* makeClock(const OverlayLayout& layout, const Settings& settings) {
     auto* clock = new SceneNode;
     // The anchor is the bottom-right corner at the clock's own eye depth.
-    if (settings.largeClock) {
-        clock->setTranslation(-display.edgeX(-70), display.edgeY(-70), 30);
-    } else {
-        clock->setTranslation(-display.edgeX(-170), display.edgeY(-170), -70);
-    }
+    const double depth = settings.largeClock ? -70 : -170;
+    const double bottom = layout.edgeY(depth);
+    clock->setTranslation(-layout.edgeX(depth), layout.keepCorner(bottom, bottom), depth + 100);
+    layout.fitToScreen(*clock);
     BoundCall build = oneShotCall();
     if (settings.analogClock) {
         build.setCall(behaviourBuildAnalogClock, 0);
@@ -83,9 +86,11 @@ SceneNode* makeClock(const Display& display, const Settings& settings) {
     return clock;
 }
 
-SceneNode* makeFrameCounter(const Display& display) {
+SceneNode* makeFrameCounter(const OverlayLayout& layout) {
     auto* counter = new SceneNode;
-    counter->setTranslation(display.edgeX(-100) + 5, -display.edgeY(-100) - 2.5, 0);
+    const double top = -layout.edgeY(-100);
+    counter->setTranslation(layout.edgeX(-100) + 5, layout.keepCorner(top - 2.5, top), 0);
+    layout.fitToScreen(*counter);
     counter->loadModel("utils.pak", "fps");
     BoundCall count = endlessCall();
     count.setCall(behaviourFrameCounter, 0);
@@ -97,7 +102,7 @@ SceneNode* makeFrameCounter(const Display& display) {
 
 void buildScene(Show& show) {
     const Settings& settings = *show.settings;
-    const Display& display = *show.display;
+    const OverlayLayout layout(*show.display);
     resetDigitalClockMemory();
     resetCalendarMemory();
     frameCount = 0;
@@ -108,9 +113,9 @@ void buildScene(Show& show) {
     show.worldRoot->addChild(makeHeartGroup(sign, startAngle));
 
     SceneNode& overlay = *show.overlayRoot;
-    if (settings.showCalendar) overlay.addChild(makeCalendar(display, settings.russianCalendar));
-    if (settings.showClock) overlay.addChild(makeClock(display, settings));
-    if (settings.showFrameCounter) overlay.addChild(makeFrameCounter(display));
+    if (settings.showCalendar) overlay.addChild(makeCalendar(layout, settings.russianCalendar));
+    if (settings.showClock) overlay.addChild(makeClock(layout, settings));
+    if (settings.showFrameCounter) overlay.addChild(makeFrameCounter(layout));
     overlay.setTranslation(0, 0, 0);
     BoundCall delayed = endlessCall();
     delayed.setCall(behaviourDelayedModel, 0);

@@ -35,3 +35,20 @@ void hookBillboard(int32_t phase, int32_t) {
         glPopMatrix();
     }
 }
+
+void hookScaleOnScreen(int32_t phase, int32_t value) {
+    if (phase == BeforeMeshes || phase == BeforeChild) {
+        glPushMatrix();
+        // Scaling the eye-space result multiplies the matrix's first two rows.
+        const double scale = static_cast<double>(value) / screenScaleOne;
+        GLdouble m[16];
+        glGetDoublev(GL_MODELVIEW_MATRIX, m);
+        for (int column = 0; column < 4; ++column) {
+            m[column * 4] *= scale;
+            m[column * 4 + 1] *= scale;
+        }
+        glLoadMatrixd(m);
+    } else {
+        glPopMatrix();
+    }
+}

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "app/headless_driver.h"
+#include "app/overlay_layout.h"
 #include "content/analog_clock.h"
 #include "content/calendar.h"
 #include "content/delayed_model.h"
@@ -13,6 +14,7 @@
 #include "scene/behaviours.h"
 #include "scene/hooks.h"
 #include "support/show_test.h"
+#include "video/display.h"
 
 namespace {
 
@@ -119,6 +121,28 @@ TEST_F(SceneAssemblyTest, OverlayPlacementsFollowTheAspectRatio) {
             }
             expectTranslation(*overlay.children[2], c.fpsX, 38.921, 0);
         }
+    }
+}
+
+TEST_F(SceneAssemblyTest, OverlaysShrinkOnlyOnScreensNarrowerThanFourToThree) {
+    struct Case {
+        int w, h;
+        double scale;
+    };
+    for (const Case& c : {Case{1080, 1920, 0.421875}, Case{768, 1024, 0.5625}, Case{1024, 768, 1},
+                          Case{2560, 1080, 1}}) {
+        EXPECT_EQ(overlayScale(c.w, c.h), c.scale) << c.w << " x " << c.h;
+        HeadlessDriver driver(allFlags(), c.w, c.h);
+        for (const SceneNode* node : driver.show().overlayRoot->children) {
+            ASSERT_EQ(node->hooks.size(), c.scale < 1 ? 1u : 0u) << c.w << " x " << c.h;
+            for (const RenderHook& hook : node->hooks) EXPECT_EQ(hook.value, c.scale * screenScaleOne);
+        }
+        if (c.scale < 1) continue;
+        // Wide screens keep the display's own edges, to the last bit.
+        const Display& d = *driver.show().display;
+        const double* clock = driver.show().overlayRoot->children[1]->transform.translation;
+        EXPECT_EQ(clock[0], -d.edgeX(-70));
+        EXPECT_EQ(clock[1], d.edgeY(-70));
     }
 }
 

@@ -77,8 +77,11 @@ TEST(ShowFrames, BackgroundCoversEveryPixelAtEveryResolution) {
 struct Aspect {
     int32_t width, height;
 };
-// Small frames with the aspects of the resolution table: 4:3, 5:4, 16:10.
-const Aspect aspects[] = {{320, 240}, {320, 256}, {320, 200}};
+// Small frames with the aspects of the resolution table (4:3, 5:4, 16:10), an
+// ultra-wide 21:9 and two upright screens (9:16, 3:4) where the overlays
+// shrink to keep their share of the width: 360 wide, they come out a little
+// larger than at 320 x 240.
+const Aspect aspects[] = {{320, 240}, {320, 256}, {320, 200}, {560, 240}, {360, 640}, {360, 480}};
 
 TEST(ShowFrames, ClocksSitInTheBottomRightCornerInEveryForm) {
     struct Form {

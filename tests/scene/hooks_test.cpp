@@ -28,7 +28,7 @@ protected:
 };
 
 TEST_F(HooksTest, EveryHookRestoresTheStateAfterEachPhasePair) {
-    for (RenderHookFunction hook : {hookLighting, hookNoDepthTest, hookBillboard}) {
+    for (RenderHookFunction hook : {hookLighting, hookNoDepthTest, hookBillboard, hookScaleOnScreen}) {
         for (int32_t open : {BeforeMeshes, BeforeChild}) {
             const Enables before = enables();
             const auto matrix = modelview();
@@ -70,6 +70,16 @@ TEST_F(HooksTest, BillboardDropsRotationAndScaleButKeepsThePosition) {
     // Child phases leave the matrix alone.
     hookBillboard(BeforeChild, 0);
     EXPECT_EQ(modelview(), placed);
+}
+
+TEST_F(HooksTest, ScaleOnScreenScalesEyeSpaceXAndYAndKeepsTheDepth) {
+    glTranslated(30, -20, -140);
+    glRotated(35, 1, 0.5, 0.2);
+    const auto placed = modelview();
+    hookScaleOnScreen(BeforeChild, screenScaleOne / 4);
+    const auto scaled = modelview();  // column-major: rows 0 and 1 give eye x and y
+    for (int i = 0; i < 16; ++i) EXPECT_DOUBLE_EQ(scaled[i], placed[i] * (i % 4 < 2 ? 0.25 : 1)) << i;
+    hookScaleOnScreen(AfterChild, screenScaleOne / 4);
 }
 
 }  // namespace
