@@ -8,27 +8,30 @@ endif()
 set(AMBER_SETUP ${CMAKE_BINARY_DIR}/amber-bell-setup.exe)
 set(script ${PROJECT_SOURCE_DIR}/packaging/windows/amber-bell.nsi)
 
-# The packages reach the script as an include of two macros, one File and one
-# Delete line for each (cmake/Packages.cmake).
+# The finish page starts its programs through it, as the desktop's user; it
+# goes into the installer only, not into the install folder.
+add_executable(as-desktop-user WIN32 ${PROJECT_SOURCE_DIR}/packaging/windows/as_desktop_user.cpp)
+target_link_libraries(as-desktop-user PRIVATE ole32 oleaut32 uuid)
+set_target_properties(as-desktop-user PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/installer)
+
+# The packages reach the script as an include of one macro, which inserts a
+# given macro once for each package's file name (cmake/Packages.cmake).
 set(packages_nsh ${CMAKE_BINARY_DIR}/packages.nsh)
-set(install_lines "")
-set(delete_lines "")
+set(package_lines "")
 foreach(package ${AMBER_PACKAGES})
-  string(APPEND install_lines "  File \"\${SAVER_DIR}/${package}\"\n")
-  string(APPEND delete_lines "  Delete \"\$INSTDIR\\${package}\"\n")
+  string(APPEND package_lines "  !insertmacro \${DO} \"${package}\"\n")
 endforeach()
 file(CONFIGURE OUTPUT ${packages_nsh} CONTENT "; The show's packages (made by cmake/InstallerWin32.cmake).
-!macro InstallPackages
-${install_lines}!macroend
-!macro DeletePackages
-${delete_lines}!macroend
+!macro ForEachPackage DO
+${package_lines}!macroend
 " @ONLY)
 list(TRANSFORM AMBER_PACKAGES PREPEND ${AMBER_SAVER_DIR}/ OUTPUT_VARIABLE package_files)
 
 add_custom_command(OUTPUT ${AMBER_SETUP}
   COMMAND ${AMBER_MAKENSIS} -V2 -DVERSION=${PROJECT_VERSION} -DSAVER_DIR=${AMBER_SAVER_DIR}
-          -DART_DIR=${AMBER_WINDOWS_ART_DIR} -DPACKAGES_NSH=${packages_nsh} -DOUT_FILE=${AMBER_SETUP} ${script}
-  DEPENDS ${script} ${packages_nsh} amber-bell amber-config artwork
+          -DART_DIR=${AMBER_WINDOWS_ART_DIR} -DPACKAGES_NSH=${packages_nsh}
+          -DAS_DESKTOP_USER=$<TARGET_FILE:as-desktop-user> -DOUT_FILE=${AMBER_SETUP} ${script}
+  DEPENDS ${script} ${packages_nsh} amber-bell amber-config as-desktop-user artwork
           ${AMBER_WINDOWS_ART_DIR}/amber-bell.ico ${AMBER_WINDOWS_ART_DIR}/installer-header.bmp
           ${AMBER_WINDOWS_ART_DIR}/installer-side.bmp
           ${package_files} ${AMBER_SAVER_DIR}/preview.ppk

@@ -1,6 +1,6 @@
 ; The Windows installer, made by makensis from the build (cmake/InstallerWin32.cmake).
 ;   makensis -DVERSION=0.1.0 -DSAVER_DIR=<build>/saver -DART_DIR=<native build>/windows-art
-;            -DPACKAGES_NSH=<build>/packages.nsh
+;            -DPACKAGES_NSH=<build>/packages.nsh -DAS_DESKTOP_USER=<build>/installer/as-desktop-user.exe
 ;            -DOUT_FILE=<setup.exe> amber-bell.nsi
 ;
 ; Installs the renderer, the configuration program and the packages into
@@ -9,17 +9,22 @@
 ; into the system folder, where the Screen Saver dialog lists screensavers, and
 ; registers an uninstaller in the list of installed programs and the Start
 ; menu. /S runs either of them without a window. The icon and the pictures
-; are drawn by the artwork tool (ART_DIR).
+; are drawn by the artwork tool (ART_DIR). A second setup finds the folder in
+; the uninstall entry and replaces the install there.
+;
+; Exit codes of a silent run: 0 done; 2 the folder's name cannot be used; 3
+; Amber Bell runs from the files to be replaced (a show, a preview or the
+; settings dialog), and nothing was changed. 1 is NSIS's own for a cancel.
 Unicode true
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
 !include "LogicLib.nsh"
 !include "x64.nsh"
 
-!ifndef VERSION | SAVER_DIR | ART_DIR | PACKAGES_NSH | OUT_FILE
-  !error "VERSION, SAVER_DIR, ART_DIR, PACKAGES_NSH and OUT_FILE must be defined"
+!ifndef VERSION | SAVER_DIR | ART_DIR | PACKAGES_NSH | AS_DESKTOP_USER | OUT_FILE
+  !error "VERSION, SAVER_DIR, ART_DIR, PACKAGES_NSH, AS_DESKTOP_USER and OUT_FILE must be defined"
 !endif
-; The macros InstallPackages and DeletePackages: the show's packages.
+; The macro ForEachPackage: the show's packages.
 !include "${PACKAGES_NSH}"
 
 !define SETTINGS_KEY "Software\lumivera\Amber Bell\Settings"
@@ -30,10 +35,30 @@ Unicode true
 ; Where Windows records the user's screensaver.
 !define DESKTOP_KEY "Control Panel\Desktop"
 !define START_MENU "$SMPROGRAMS\Amber Bell"
+!define EXIT_IN_USE 3
+
+; ForEachProgramFile MACRO: inserts MACRO with the name of each file of the
+; install folder but the uninstaller.
+!macro ForEachProgramFile DO
+  !insertmacro ${DO} "Amber Bell.exe"
+  !insertmacro ${DO} "config.exe"
+  !insertmacro ForEachPackage ${DO}
+  !insertmacro ${DO} "preview.ppk"
+!macroend
+!macro InstallProgramFile NAME
+  File "${SAVER_DIR}/${NAME}"
+!macroend
+!macro DeleteProgramFile NAME
+  Delete "$INSTDIR\${NAME}"
+!macroend
 
 Name "Amber Bell"
 OutFile "${OUT_FILE}"
 InstallDir "$PROGRAMFILES\lumivera\Amber Bell"
+; An earlier install's folder, so that setup replaces it there; /D= still
+; overrides it. Read, like everything this 32-bit setup writes, in the 32-bit
+; view of the registry on 64-bit Windows.
+InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 RequestExecutionLevel admin
 ; Sharp on scaled screens, and told the truth about Windows 7 to 11.
 ManifestDPIAware true
@@ -91,20 +116,48 @@ Function recordScreenSaver
   WriteRegStr HKCU "${DESKTOP_KEY}" "ScreenSaveActive" "1"
 FunctionEnd
 
-; Windows' own way selects the screensaver and opens the Screen Saver dialog
-; on it. Without desk.cpl (Wine, stripped-down systems) the choice is
-; recorded directly.
+; Starts "PROGRAM PARAMETERS" ($1) through the desktop's Explorer, as the
+; desktop's user (packaging/windows/as_desktop_user.cpp). $1 is left 0 when
+; Explorer took it.
+Function runAsDesktopUser
+  ClearErrors
+  ExecWait '"$PLUGINSDIR\as-desktop-user.exe" $1' $1
+  ${If} ${Errors}
+    StrCpy $1 1
+  ${EndIf}
+FunctionEnd
+
+; The finish page's choice. Setup runs elevated, perhaps as an administrator
+; who is not the desktop's user: what it started itself would record the
+; choice in that account's HKCU, and the Screen Saver dialog and the settings
+; opened from there would run as that account. So everything runs through
+; Explorer, as the desktop's user. Windows' own way selects the screensaver and
+; opens the Screen Saver dialog on it; without desk.cpl (Wine, stripped-down
+; systems) reg.exe records the choice.
 Function chooseScreenSaver
+  Call screenSaverPath
+  InitPluginsDir
+  File "/oname=$PLUGINSDIR\as-desktop-user.exe" "${AS_DESKTOP_USER}"
   ${If} ${FileExists} "$SYSDIR\desk.cpl"
-    Call screenSaverPath
-    Exec '"$SYSDIR\rundll32.exe" desk.cpl,InstallScreenSaver $0'
+    StrCpy $1 '"$SYSDIR\rundll32.exe" desk.cpl,InstallScreenSaver $0'
+    Call runAsDesktopUser
   ${Else}
-    Call recordScreenSaver
+    StrCpy $1 '"$SYSDIR\reg.exe" add "HKCU\${DESKTOP_KEY}" /v SCRNSAVE.EXE /t REG_SZ /d "$0" /f'
+    Call runAsDesktopUser
+    ${If} $1 = 0
+      StrCpy $1 '"$SYSDIR\reg.exe" add "HKCU\${DESKTOP_KEY}" /v ScreenSaveActive /t REG_SZ /d 1 /f'
+      Call runAsDesktopUser
+    ${EndIf}
+  ${EndIf}
+  ; Never as this account instead: that would be someone else's choice.
+  ${If} $1 <> 0
+    MessageBox MB_OK|MB_ICONINFORMATION "Amber Bell could not be chosen for you: Windows' desktop did not answer.$\r$\n$\r$\nPick Amber Bell in the Screen Saver settings."
   ${EndIf}
 FunctionEnd
 
 ; "setup.exe /S /screensaver" installs and selects the screensaver without a
-; window, for scripted installs.
+; window, for scripted installs: for the account that runs setup, as a script
+; expects.
 Function .onInstSuccess
   ${GetParameters} $R1
   ${GetOptions} $R1 "/screensaver" $R0
@@ -141,6 +194,53 @@ Function checkInstallFolder
   ${EndIf}
 FunctionEnd
 
+; A show, a preview or the settings dialog running from our files holds them:
+; Windows cannot replace or delete a running program, and a setup going on
+; around it would leave old and new files mixed. Each file is opened for
+; writing before anything is changed; $R0 is left the first that cannot be,
+; or "".
+!macro ProbeFile PATH
+  ${If} $R0 == ""
+  ${AndIf} ${FileExists} "${PATH}"
+    ClearErrors
+    FileOpen $R1 "${PATH}" a
+    ${If} ${Errors}
+      StrCpy $R0 "${PATH}"
+    ${Else}
+      FileClose $R1
+    ${EndIf}
+  ${EndIf}
+!macroend
+!macro ProbeProgramFile NAME
+  !insertmacro ProbeFile "$INSTDIR\${NAME}"
+!macroend
+
+; Defines [un.]stopWhileInUse: returns when none of our files is in use; the
+; user may close what holds one and retry, or else (and always when silent)
+; it stops with exit code EXIT_IN_USE.
+!macro DefineStopWhileInUse UN
+Function ${UN}stopWhileInUse
+  ${Do}
+    StrCpy $R0 ""
+    !insertmacro ProbeFile "$SYSDIR\amber-bell.scr"
+    !insertmacro ForEachProgramFile ProbeProgramFile
+    !if "${UN}" == ""
+      !insertmacro ProbeFile "$INSTDIR\uninstall.exe"
+    !endif
+    ${If} $R0 == ""
+      Return
+    ${EndIf}
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Amber Bell is running from $R0: a show, its preview in the Screen Saver settings or the Amber Bell Settings dialog.$\r$\n$\r$\nClose it, then click Retry." /SD IDCANCEL IDRETRY retry
+    DetailPrint "Amber Bell is running from $R0: nothing was changed."
+    SetErrorLevel ${EXIT_IN_USE}
+    Abort
+    retry:
+  ${Loop}
+FunctionEnd
+!macroend
+!insertmacro DefineStopWhileInUse ""
+!insertmacro DefineStopWhileInUse "un."
+
 Section "Amber Bell"
   SetShellVarContext all
   ; A silent install skips the folder page and its check.
@@ -150,11 +250,9 @@ Section "Amber Bell"
     SetErrorLevel 2
     Abort
   ${EndIf}
+  Call stopWhileInUse
   SetOutPath "$INSTDIR"
-  File "${SAVER_DIR}/Amber Bell.exe"
-  File "${SAVER_DIR}/config.exe"
-  !insertmacro InstallPackages
-  File "${SAVER_DIR}/preview.ppk"
+  !insertmacro ForEachProgramFile InstallProgramFile
   ; On 64-bit Windows this 32-bit setup's system folder is SysWOW64, where
   ; 32-bit screensavers belong.
   SetOutPath "$SYSDIR"
@@ -175,12 +273,18 @@ Section "Amber Bell"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
-  ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+  ; In KiB, rounded up: the install folder and the .scr in the system folder.
+  ${GetSize} "$INSTDIR" "/S=0B" $0 $1 $2
+  ${GetSize} "$SYSDIR" "/M=amber-bell.scr /S=0B /G=0" $3 $1 $2
+  IntOp $0 $0 + $3
+  IntOp $0 $0 + 1023
+  IntOp $0 $0 / 1024
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
 Section "Uninstall"
   SetShellVarContext all
+  Call un.stopWhileInUse
   ; A saver selection naming our .scr would name a deleted file: Windows'
   ; "(None)" is no value at all. Short names are what older dialogs wrote.
   ReadRegStr $0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
@@ -193,10 +297,7 @@ Section "Uninstall"
     DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
   ${EndIf}
   Delete "$SYSDIR\amber-bell.scr"
-  Delete "$INSTDIR\Amber Bell.exe"
-  Delete "$INSTDIR\config.exe"
-  !insertmacro DeletePackages
-  Delete "$INSTDIR\preview.ppk"
+  !insertmacro ForEachProgramFile DeleteProgramFile
   Delete "$INSTDIR\uninstall.exe"
   Delete "${START_MENU}\Amber Bell Settings.lnk"
   Delete "${START_MENU}\Uninstall Amber Bell.lnk"

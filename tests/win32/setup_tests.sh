@@ -23,6 +23,9 @@ else
     reg=reg
 fi
 installed="$program_files/lumivera/Amber Bell"
+# A folder chosen with /D=, which takes no quotes: no blank in its name.
+chosen_dir="$drive_c/Savers/AmberBell"
+chosen_win='C:\Savers\AmberBell'
 scr="$drive_c/windows/$system_folder/amber-bell.scr"
 start_menu="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Amber Bell"
 cfg="$drive_c/ProgramData/lumivera_Amber Bell_cfg"
@@ -38,7 +41,8 @@ reg_value() {
 has_key() { wine "$reg" query "$1" >/dev/null 2>&1; }
 
 # What a failed run may have left.
-rm -rf "$installed" "$scr" "$start_menu"
+rm -rf "$installed" "$drive_c/Savers" "$scr" "$start_menu"
+wine "$reg" delete "$uninstall_key" /f >/dev/null 2>&1
 
 # --- a folder the system's code page cannot spell ---------------------------------
 # No blank in it: the installer takes /D= only unquoted.
@@ -53,7 +57,7 @@ expect_settings() {
     [ "$shown" = "$1 " ] || fail "settings are '$shown', expected '$1'"
 }
 
-wine reg delete 'HKLM\Software\lumivera' /f >/dev/null 2>&1
+wine "$reg" delete 'HKLM\Software\lumivera' /f >/dev/null 2>&1
 rm -f "$cfg"
 
 # --- silent install -------------------------------------------------------------
@@ -192,3 +196,79 @@ reg_value "$desktop_key" SCRNSAVE.EXE >/dev/null && fail "the screensaver select
 left=$(find "$drive_c" \( -iname '*amber*bell*' -o -iname '*lumivera*' \) ! -path "$drive_c/Saver Set*" ! -path "$drive_c/Launch Dir*")
 [ -z "$left" ] || fail "files of ours are left: $left"
 pass "the silent uninstall removes every file, the registry keys, the Start menu, the .scr and its selection"
+
+# --- a second setup -----------------------------------------------------------------
+setup() { wine "$AMBER_WIN32_BUILD/amber-bell-setup.exe" "$@"; code=$?; }
+copies() { find "$drive_c" -name 'Amber Bell.exe' ! -path "$drive_c/Saver Set/*" ! -path "$drive_c/Launch Dir/*"; }
+setup /S "/D=$chosen_win"
+[ "$code" = 0 ] || fail "the install into $chosen_win ended with $code"
+printf x >>"$chosen_dir/preview.ppk"  # a replaced file loses it
+setup /S
+[ "$code" = 0 ] || fail "the second silent setup ended with $code"
+cmp -s "$AMBER_SAVER_DIR/preview.ppk" "$chosen_dir/preview.ppk" || fail "the second setup did not replace the files in $chosen_dir"
+[ "$(copies)" = "$chosen_dir/Amber Bell.exe" ] || fail "copies after the second setup: $(copies)"
+[ "$(reg_value "$key" Path)" = "$chosen_win\\" ] || fail "the registry value Path is '$(reg_value "$key" Path)'"
+pass "a second silent setup replaces the install in the folder chosen first"
+
+bytes=$(( $(find "$chosen_dir" -type f -printf '%s+') $(stat -c %s "$scr") ))
+size=$(reg_value "$uninstall_key" EstimatedSize) || fail "no EstimatedSize"
+[ "$((size))" = "$(( (bytes + 1023) / 1024 ))" ] || fail "EstimatedSize is $((size)) KiB for $bytes bytes"
+pass "EstimatedSize is the size of the install folder and the .scr"
+
+# --- setup while a show runs: hashes tell whether anything was replaced ---------------
+hashes() { (cd "$chosen_dir" && md5sum -- * && md5sum "$scr"); }
+(cd / && wine "$scr" /s) 2>/dev/null & show_pid=$!
+poll sdl_window || fail "the show did not start"
+printf x >>"$chosen_dir/preview.ppk"
+before=$(hashes)
+setup /S
+[ "$code" = 3 ] || fail "the setup while a show runs ended with $code"
+wine "$chosen_dir/uninstall.exe" /S "_?=$chosen_win"; code=$?  # in place, to wait for its exit code
+[ "$code" = 3 ] || fail "the uninstall while a show runs ended with $code"
+[ "$(hashes)" = "$before" ] || fail "files changed while the show ran: $(diff <(echo "$before") <(hashes))"
+xdotool windowfocus --sync "$window_id" key Escape
+wait_exit "$show_pid"
+setup /S
+[ "$code" = 0 ] || fail "the setup after the show ended with $code"
+cmp -s "$AMBER_SAVER_DIR/preview.ppk" "$chosen_dir/preview.ppk" || fail "the setup after the show did not replace the files"
+pass "setup and uninstall stop with 3 and change nothing while a show runs; setup works once it ends"
+
+# --- what the finish page hands Windows ---------------------------------------------
+# Setup with its pages keeps the remembered folder; its finish page has Explorer
+# start reg.exe: a stand-in here (run from the file as Explorer has reg.exe=n),
+# recording into the 32-bit system folder.
+native_reg="$drive_c/windows/system32/reg.exe"
+record="$drive_c/windows/$system_folder"
+cp -p "$native_reg" "$work/reg.exe"
+restore_reg() { cp -p "$work/reg.exe" "$native_reg"; rm -f "$record"/{started.txt,ended.txt,release}; }
+trap 'restore_reg; cleanup_work' EXIT
+restore_reg
+cp "$AMBER_WIN32_BUILD/tests/stand-in.exe" "$native_reg"
+wineserver -k
+# The welcome and finish pages have the tall dark picture on their left.
+shows_side_picture() { window_colour "$setup_window" 100x150+20+40 | awk '{ exit !($1 < 128) }'; }
+printf x >>"$chosen_dir/preview.ppk"
+WINEDLLOVERRIDES="$WINEDLLOVERRIDES;reg.exe=n" wine "$AMBER_WIN32_BUILD/amber-bell-setup.exe" >/dev/null 2>&1 & setup_pid=$!
+poll eval 'setup_window=$(xdotool search --name "^Amber Bell Setup" 2>/dev/null | head -n 1); [ -n "$setup_window" ]' ||
+    fail "the installer's window did not appear"
+xdotool windowfocus --sync "$setup_window" key Return Return  # Next, Install
+poll cmp -s "$AMBER_SAVER_DIR/preview.ppk" "$chosen_dir/preview.ppk" || fail "setup with its pages did not replace the files"
+poll shows_side_picture || fail "no finish page"
+xdotool windowfocus --sync "$setup_window" key Return  # Finish, the box checked
+wait_exit "$setup_pid"
+[ "$exit_code" = 0 ] || fail "the installer ended with $exit_code"
+add='words=[add "hkcu\control panel\desktop" /v'
+expected=$(printf '%s\n' "$add scrnsave.exe /t reg_sz /d \"c:\\windows\\$system_folder\\amber-bell.scr\" /f]" \
+    "$add screensaveactive /t reg_sz /d 1 /f]" env= env= parent=explorer.exe parent=explorer.exe \
+    'cwd=c:\windows\system32' 'cwd=c:\windows\system32' | sort)
+poll eval '[ "$(tr A-Z a-z <"$record/started.txt" 2>/dev/null | sort)" = "$expected" ]' ||
+    fail "reg.exe was started as: $(cat "$record/started.txt" 2>/dev/null)"
+touch "$record/release"
+wineserver -w
+restore_reg
+trap cleanup_work EXIT
+pass "setup with its pages keeps the folder; the finish page has Explorer start reg.exe add for the choice"
+
+wine "$chosen_dir/uninstall.exe" /S
+poll eval '[ ! -e "$chosen_dir" ] && [ ! -e "$scr" ] && ! has_key "$uninstall_key"' || fail "the uninstaller left the install in $chosen_dir"
+rmdir "$drive_c/Savers"
