@@ -257,6 +257,14 @@ Section "Amber Bell"
   ; 32-bit screensavers belong.
   SetOutPath "$SYSDIR"
   File "${SAVER_DIR}/amber-bell.scr"
+  ; A settings file an older version saved belongs to whoever saved it, and
+  ; every other account may only read it: give it the access every save makes
+  ; now (SYSTEM and Administrators full control, Users modify; see
+  ; src/platform/win32/every_user_file_security.h).
+  ${If} ${FileExists} "$APPDATA\${SETTINGS_FILE}"
+    nsExec::Exec '"$SYSDIR\icacls.exe" "$APPDATA\${SETTINGS_FILE}" /inheritance:r /grant:r *S-1-5-18:F *S-1-5-32-544:F *S-1-5-32-545:M'
+    Pop $0
+  ${EndIf}
 
   WriteRegStr HKLM "${SETTINGS_KEY}" "Path" "$INSTDIR\"
 

@@ -215,6 +215,25 @@ size=$(reg_value "$uninstall_key" EstimatedSize) || fail "no EstimatedSize"
 [ "$((size))" = "$(( (bytes + 1023) / 1024 ))" ] || fail "EstimatedSize is $((size)) KiB for $bytes bytes"
 pass "EstimatedSize is the size of the install folder and the .scr"
 
+# An older version's settings file gets the access every save gives now: setup
+# hands icacls the file (a stand-in here, run from the file as icacls.exe=n,
+# recording in the system folder, setup's working folder then).
+native_icacls="$drive_c/windows/$system_folder/icacls.exe"
+record="$drive_c/windows/$system_folder"
+cp -p "$native_icacls" "$work/icacls.exe"
+cp "$AMBER_WIN32_BUILD/tests/stand-in.exe" "$native_icacls"
+rm -f "$record"/{started.txt,ended.txt}
+touch "$record/release"  # ends as soon as it has recorded
+printf old >"$cfg"
+WINEDLLOVERRIDES="$WINEDLLOVERRIDES;icacls.exe=n" setup /S
+words=$(sed -n 's/^words=//p' "$record/started.txt" 2>/dev/null | tr -d '\r')
+cp -p "$work/icacls.exe" "$native_icacls"
+rm -f "$record"/{started.txt,ended.txt,release} "$cfg"
+[ "$code" = 0 ] || fail "setup over an older settings file ended with $code"
+[ "$words" = '["C:\ProgramData\lumivera_Amber Bell_cfg" /inheritance:r /grant:r *S-1-5-18:F *S-1-5-32-544:F *S-1-5-32-545:M]' ] ||
+    fail "icacls was given: $words"
+pass "setup gives an older settings file the access every save gives"
+
 # --- setup while a show runs: hashes tell whether anything was replaced ---------------
 hashes() { (cd "$chosen_dir" && md5sum -- * && md5sum "$scr"); }
 (cd / && wine "$scr" /s) 2>/dev/null & show_pid=$!
