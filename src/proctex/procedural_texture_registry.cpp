@@ -1,9 +1,9 @@
 #include "proctex/procedural_texture_registry.h"
 
-#include "mesh/texture_object.h"
 #include "proctex/fire.h"
 #include "proctex/plasma.h"
 #include "proctex/procedural_name.h"
+#include "video/texture_object.h"
 
 namespace {
 
