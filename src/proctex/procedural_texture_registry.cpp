@@ -5,6 +5,9 @@
 #include "proctex/procedural_name.h"
 #include "video/texture_object.h"
 
+// The program's one registry, made before main runs.
+ProceduralTextureRegistry proceduralTextures;
+
 namespace {
 
 // A new texture for `name`, or null when the name cannot be used.
