@@ -8,8 +8,11 @@ find_package(OpenGL REQUIRED COMPONENTS OpenGL GLX)            # the screensaver
 find_package(X11 REQUIRED)                                     # preview and host windows
 find_package(PNG REQUIRED)                                     # libpng-dev: PNG without SDL_image
 
-# What the core library and the on-screen programs link, by role.
+# What the layers (src/CMakeLists.txt) and the on-screen programs link, by role.
 set(AMBER_PLATFORM posix)
 set(AMBER_IMAGE_DECODER sdl_image)
-set(AMBER_CORE_LIBS PkgConfig::SDL PkgConfig::SDL_IMAGE PkgConfig::GLU PNG::PNG X11::X11)
+set(AMBER_OS_LIBS X11::X11)                                # platform
+set(AMBER_SDL_LIBS PkgConfig::SDL)                         # video, package, app
+set(AMBER_GLU_LIBS PkgConfig::GLU)                         # video
+set(AMBER_IMAGE_LIBS PkgConfig::SDL_IMAGE PNG::PNG)        # package
 set(AMBER_SCREEN_GL_LIBS OpenGL::GL)

@@ -16,7 +16,11 @@ endforeach()
 
 set(AMBER_PLATFORM win32)
 set(AMBER_IMAGE_DECODER builtin)
-set(AMBER_CORE_LIBS amber_win32_SDL amber_win32_png16 amber_win32_z
-    glu32 opengl32 shell32 advapi32 winmm gdi32 user32)
+# What the layers (src/CMakeLists.txt) link, by role; each static library is
+# followed by what it needs.
+set(AMBER_OS_LIBS shell32 advapi32 gdi32 user32)           # platform
+set(AMBER_SDL_LIBS amber_win32_SDL winmm gdi32 user32)     # video, package, app
+set(AMBER_GLU_LIBS glu32 opengl32)                         # video
+set(AMBER_IMAGE_LIBS amber_win32_png16 amber_win32_z)      # package
 set(AMBER_SCREEN_GL_LIBS opengl32)
 add_link_options(-static -static-libgcc -static-libstdc++ $<$<CONFIG:Release>:-s>)

@@ -47,6 +47,9 @@ target_link_libraries(preview-host PRIVATE amber_core ${AMBER_SCREEN_GL_LIBS})
 
 add_executable(stand-in WIN32 win32/stand_in.cpp)
 
+add_executable(command-line-echo WIN32 win32/command_line_echo.cpp)
+target_link_libraries(command-line-echo PRIVATE amber_platform)
+
 # Reads back the resources Windows shows of our programs.
 add_executable(resource-check win32/resource_check.cpp)
 target_link_libraries(resource-check PRIVATE version shell32)

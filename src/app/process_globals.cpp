@@ -1,18 +1,13 @@
-// Globals built before the entry point runs. They live in this one unit so that
-// their construction order is the order written here (and destruction the
-// reverse): caches first, then the random seed, then the install directory.
+// The application's globals, built before the entry point runs, in the order
+// written here: the random generator seeded with the current time, then the
+// install directory. The texture cache, the procedural texture registry and
+// the transparent queue are defined in their own layers, which never reach up
+// to this one.
 #include <cstdlib>
 #include <ctime>
 
 #include "app/install_directory.h"
-#include "package/texture_cache.h"
 #include "platform/paths.h"
-#include "proctex/procedural_texture_registry.h"
-#include "scene/transparent_queue.h"
-
-TextureCache textureCache;
-ProceduralTextureRegistry proceduralTextures;
-TransparentQueue transparentQueue;
 
 namespace {
 

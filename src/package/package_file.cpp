@@ -4,10 +4,10 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "mesh/texture_object.h"
 #include "package/image_decode.h"
-#include "package/png_decode.h"
 #include "package/package_reader.h"
+#include "package/png_decode.h"
+#include "video/texture_object.h"
 
 namespace {
 

@@ -1,5 +1,8 @@
 #include "package/texture_cache.h"
 
+// The program's one cache, made before main runs.
+TextureCache textureCache;
+
 TextureCache::~TextureCache() {
     for (PackageFile* package : packages) delete package;
 }

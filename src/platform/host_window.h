@@ -16,8 +16,8 @@ struct HostWindow {
     int32_t height = 0;
 };
 
-// The process arguments, handed over by the process entry before anything
-// else runs, for host-window discovery.
+// The process arguments, handed over by commandLineText (command_line.h)
+// before anything else runs, for host-window discovery.
 void setProcessArguments(int argc, char** argv);
 
 // The host's window and its current size. False when no host window was

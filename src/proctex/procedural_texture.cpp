@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "mesh/texture_object.h"
+#include "video/texture_object.h"
 
 ProceduralTexture::ProceduralTexture(ProceduralGenerator generator, ProceduralDeleter deleter,
                                      void* userData, int32_t width, int32_t height)

@@ -2,7 +2,7 @@
 // on every update (Plasma, Fire).
 //
 // The texture is made once, at construction, with the program's texture
-// settings (mesh/texture_object.h) at exactly width x height; `update` runs
+// settings (video/texture_object.h) at exactly width x height; `update` runs
 // the generator over the pixel buffer and replaces the texture image in
 // place. Nothing is allocated after construction.
 //

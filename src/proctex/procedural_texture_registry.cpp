@@ -1,9 +1,12 @@
 #include "proctex/procedural_texture_registry.h"
 
-#include "mesh/texture_object.h"
 #include "proctex/fire.h"
 #include "proctex/plasma.h"
 #include "proctex/procedural_name.h"
+#include "video/texture_object.h"
+
+// The program's one registry, made before main runs.
+ProceduralTextureRegistry proceduralTextures;
 
 namespace {
 

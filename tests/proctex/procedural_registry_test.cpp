@@ -7,10 +7,10 @@
 #include <memory>
 #include <vector>
 
-#include "mesh/texture_object.h"
 #include "proctex/fire.h"
 #include "proctex/plasma.h"
 #include "support/offscreen_context.h"
+#include "video/texture_object.h"
 
 namespace {
 

@@ -63,6 +63,31 @@ poll test -f "$launch/started.txt" || fail "/c did not start config.exe"
 touch "$launch/release"
 pass "/c and /c:1234 return at once with 0"
 
+# --- the command-line text ----------------------------------------------------
+# main reads the text behind the program name byte for byte as WinMain gets it
+# from the C runtime: one program prints both, started by a name with a blank
+# (quoted on its command line) and one without, with blanks, a tab and quotes.
+echo_text() {
+    local out
+    out=$(wine "$@" 2>/dev/null | tr -d '\r')
+    winmain=$(sed -n 's/^winmain=//p' <<<"$out")
+    text=$(sed -n 's/^main=//p' <<<"$out")
+    [ -n "$winmain" ] && [ "$winmain" = "$text" ] ||
+        fail "command line $*: WinMain got '$winmain', main got '$text'"
+}
+cp "$tests_dir/command-line-echo.exe" "$launch/echo.exe"
+cp "$tests_dir/command-line-echo.exe" "$drive_c/echo.exe"
+for program in "$launch/echo.exe" "$drive_c/echo.exe"; do
+    echo_text "$program"
+    echo_text "$program" /s
+    echo_text "$program" "/C  2554"
+    echo_text "$program" $'\t/s'
+    echo_text "$program" '"/p"' 12
+    echo_text "$program" /p 1234
+    [ "$text" = "[/p 1234]" ] || fail "main got '$text' for /p 1234"
+done
+pass "main reads the command-line text exactly as WinMain gets it"
+
 # --- render mode ----------------------------------------------------------------
 set_registry "$install_win"
 # Row 1 (640x480), the default overlays.

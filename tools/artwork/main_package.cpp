@@ -43,12 +43,14 @@ struct Bokeh {
     Colour colour;
 };
 
-Canvas backgroundImage() {
-    constexpr int width = 2048, height = 1024;
-    Canvas canvas(centredGrid(width, height, 1));
-    // Soft discs of light, fewer near the middle where the heart is.
+// The background picture's pixels and the eye units of one pixel.
+constexpr int backgroundWidth = 2048, backgroundHeight = 1024;
+constexpr double backgroundStepX = 2 * backgroundHalfWidth / backgroundWidth;
+constexpr double backgroundStepY = 2 * backgroundHalfHeight / backgroundHeight;
+
+// Soft discs of light, fewer near the middle where the heart is.
+std::vector<Bokeh> bokehDiscs(Lcg& random) {
     std::vector<Bokeh> discs;
-    Lcg random{20260214};
     const Colour tints[] = {palette::amber, palette::rose, palette::crimson, palette::honey};
     while (discs.size() < 70) {
         const double x = random.between(-backgroundHalfWidth, backgroundHalfWidth);
@@ -60,6 +62,11 @@ Canvas backgroundImage() {
         c.a = static_cast<float>(random.between(0.035, 0.11));
         discs.push_back({x, y, radius, c});
     }
+    return discs;
+}
+
+// Small bright points all over the picture.
+std::vector<Bokeh> sparkPoints(Lcg& random) {
     std::vector<Bokeh> sparks;
     while (sparks.size() < 160) {
         const double x = random.between(-backgroundHalfWidth, backgroundHalfWidth);
@@ -68,16 +75,19 @@ Canvas backgroundImage() {
         c.a = static_cast<float>(random.between(0.15, 0.55));
         sparks.push_back({x, y, random.between(0.25, 0.7), c});
     }
+    return sparks;
+}
 
-    const double stepX = 2 * backgroundHalfWidth / width, stepY = 2 * backgroundHalfHeight / height;
-    auto pixel = [&](int column, int row) {
-        return &canvas.pixels[(static_cast<size_t>(row) * width + column) * 4];
-    };
-    for (int row = 0; row < height; ++row) {
-        const double y = backgroundHalfHeight - (row + 0.5) * stepY;
-        for (int column = 0; column < width; ++column) {
-            const double x = -backgroundHalfWidth + (column + 0.5) * stepX;
-            // Ground: a warm glow behind the heart fading to the night at the edges.
+float* backgroundPixel(Canvas& canvas, int column, int row) {
+    return &canvas.pixels[(static_cast<size_t>(row) * backgroundWidth + column) * 4];
+}
+
+// Ground: a warm glow behind the heart fading to the night at the edges.
+void paintGround(Canvas& canvas) {
+    for (int row = 0; row < backgroundHeight; ++row) {
+        const double y = backgroundHalfHeight - (row + 0.5) * backgroundStepY;
+        for (int column = 0; column < backgroundWidth; ++column) {
+            const double x = -backgroundHalfWidth + (column + 0.5) * backgroundStepX;
             const double glow = std::exp(-std::pow(std::hypot(x / 1.25, (y + 4) * 1.1) / 95, 2));
             const double vignette = smooth(60, 230, std::hypot(x * 0.8, y * 1.3));
             Colour c = mix(palette::night, palette::wine, glow * 0.95);
@@ -85,47 +95,63 @@ Canvas backgroundImage() {
             c = mix(c, rgb(0x080205), vignette * 0.8);
             // Light from above: a faint amber haze at the top.
             c = mix(c, rgb(0x5a2a1a), smooth(20, 85, y) * 0.25 * (1 - vignette));
-            float* p = pixel(column, row);
+            float* p = backgroundPixel(canvas, column, row);
             p[0] = c.r, p[1] = c.g, p[2] = c.b, p[3] = 1;
         }
     }
-    // Lights are added over the pixels they reach only.
-    auto addLight = [&](const Bokeh& b, double edgeSoftness, bool rimmed) {
-        const double reach = b.radius + edgeSoftness;
-        const int c0 = std::max(0, static_cast<int>((b.x - reach + backgroundHalfWidth) / stepX));
-        const int c1 = std::min(width - 1, static_cast<int>((b.x + reach + backgroundHalfWidth) / stepX) + 1);
-        const int r0 = std::max(0, static_cast<int>((backgroundHalfHeight - b.y - reach) / stepY));
-        const int r1 = std::min(height - 1, static_cast<int>((backgroundHalfHeight - b.y + reach) / stepY) + 1);
-        for (int row = r0; row <= r1; ++row) {
-            const double y = backgroundHalfHeight - (row + 0.5) * stepY;
-            for (int column = c0; column <= c1; ++column) {
-                const double x = -backgroundHalfWidth + (column + 0.5) * stepX;
-                const double d = std::hypot(x - b.x, y - b.y) - b.radius;
-                if (d > edgeSoftness) continue;
-                double a = smooth(edgeSoftness, -edgeSoftness, d);
-                if (rimmed) a *= 0.75 + 0.25 * smooth(-b.radius * 0.5, 0, d);
-                const float k = static_cast<float>(a * b.colour.a);
-                float* p = pixel(column, row);
-                p[0] += b.colour.r * k;
-                p[1] += b.colour.g * k;
-                p[2] += b.colour.b * k;
-            }
+}
+
+// Adds one light over the pixels it reaches only.
+void addLight(Canvas& canvas, const Bokeh& b, double edgeSoftness, bool rimmed) {
+    const double reach = b.radius + edgeSoftness;
+    const double stepX = backgroundStepX, stepY = backgroundStepY;
+    const int c0 = std::max(0, static_cast<int>((b.x - reach + backgroundHalfWidth) / stepX));
+    const int c1 =
+        std::min(backgroundWidth - 1, static_cast<int>((b.x + reach + backgroundHalfWidth) / stepX) + 1);
+    const int r0 = std::max(0, static_cast<int>((backgroundHalfHeight - b.y - reach) / stepY));
+    const int r1 =
+        std::min(backgroundHeight - 1, static_cast<int>((backgroundHalfHeight - b.y + reach) / stepY) + 1);
+    for (int row = r0; row <= r1; ++row) {
+        const double y = backgroundHalfHeight - (row + 0.5) * stepY;
+        for (int column = c0; column <= c1; ++column) {
+            const double x = -backgroundHalfWidth + (column + 0.5) * stepX;
+            const double d = std::hypot(x - b.x, y - b.y) - b.radius;
+            if (d > edgeSoftness) continue;
+            double a = smooth(edgeSoftness, -edgeSoftness, d);
+            if (rimmed) a *= 0.75 + 0.25 * smooth(-b.radius * 0.5, 0, d);
+            const float k = static_cast<float>(a * b.colour.a);
+            float* p = backgroundPixel(canvas, column, row);
+            p[0] += b.colour.r * k;
+            p[1] += b.colour.g * k;
+            p[2] += b.colour.b * k;
         }
-    };
-    for (const Bokeh& b : discs) addLight(b, 0.9 + b.radius * 0.08, true);
+    }
+}
+
+// Half a step of noise against banding in the long gradients.
+void dither(Canvas& canvas) {
+    Lcg noise{7};
+    for (size_t i = 0; i < canvas.pixels.size(); i += 4) {
+        const float n = static_cast<float>((noise.next() - 0.5) / 255);
+        for (int c = 0; c < 3; ++c) canvas.pixels[i + c] = std::min(1.0f, canvas.pixels[i + c] + n);
+    }
+}
+
+Canvas backgroundImage() {
+    Canvas canvas(centredGrid(backgroundWidth, backgroundHeight, 1));
+    Lcg random{20260214};
+    const std::vector<Bokeh> discs = bokehDiscs(random);
+    const std::vector<Bokeh> sparks = sparkPoints(random);
+    paintGround(canvas);
+    for (const Bokeh& b : discs) addLight(canvas, b, 0.9 + b.radius * 0.08, true);
     for (const Bokeh& s : sparks) {
         Bokeh halo = s;
         halo.radius = s.radius * 3;
         halo.colour.a = s.colour.a * 0.18f;
-        addLight(halo, s.radius * 2, false);
-        addLight(s, s.radius * 0.8, false);
+        addLight(canvas, halo, s.radius * 2, false);
+        addLight(canvas, s, s.radius * 0.8, false);
     }
-    // Half a step of noise against banding in the long gradients.
-    Lcg dither{7};
-    for (size_t i = 0; i < canvas.pixels.size(); i += 4) {
-        const float n = static_cast<float>((dither.next() - 0.5) / 255);
-        for (int c = 0; c < 3; ++c) canvas.pixels[i + c] = std::min(1.0f, canvas.pixels[i + c] + n);
-    }
+    dither(canvas);
     return canvas;
 }
 

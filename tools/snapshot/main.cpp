@@ -52,14 +52,19 @@ std::string defaultSaverDir() {
     return here.empty() ? "build/saver/" : here + "saver/";
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    CLI::App app{"Renders the Amber Bell show offscreen and writes PNG pictures"};
+// What the command line gives: the request, and the texts checked after parsing.
+struct SnapshotOptions {
     SnapshotRequest request;
     std::string out, preview, settingsFile, time;
-    app.add_option("-o,--out", out, "PNG file of the last frame (and stem of --every frames)");
-    app.add_option("--preview", preview,
+    std::string choices[4];  // in the order of choiceNames
+};
+
+const char* const choiceNames[4] = {"fps", "clock", "clock-size", "calendar"};
+
+void addOptions(CLI::App& app, SnapshotOptions& options) {
+    SnapshotRequest& request = options.request;
+    app.add_option("-o,--out", options.out, "PNG file of the last frame (and stem of --every frames)");
+    app.add_option("--preview", options.preview,
                    "Also write the 152 x 112 preview bitmap (24-bit BMP) rendered from the show");
     app.add_option("-W,--width", request.width, "Picture width in pixels")->capture_default_str();
     app.add_option("-H,--height", request.height, "Picture height in pixels")->capture_default_str();
@@ -67,16 +72,14 @@ int main(int argc, char** argv) {
                    "Render N times larger and reduce (smoother edges)")->capture_default_str();
     app.add_option("--saver-dir", request.saverDir,
                    "Folder holding the packages (default: saver/ next to this program)");
-    app.add_option("--settings", settingsFile, "Settings file to start from (else the defaults)");
-    std::string choices[4];  // in the order of choiceNames
-    const char* const choiceNames[4] = {"fps", "clock", "clock-size", "calendar"};
+    app.add_option("--settings", options.settingsFile, "Settings file to start from (else the defaults)");
     const char* const choiceHelp[4] = {"Frame counter", "Clock", "Clock placement (near: large)", "Calendar"};
     for (int i = 0; i < 4; ++i) {
-        app.add_option(std::string("--") + choiceNames[i], choices[i],
+        app.add_option(std::string("--") + choiceNames[i], options.choices[i],
                        std::string(choiceHelp[i]) + ": " + std::string(showChoiceValues(choiceNames[i])));
     }
     app.add_option("--seed", request.seed, "Random seed (srand)")->capture_default_str();
-    app.add_option("--time", time,
+    app.add_option("--time", options.time,
                    "Local time at the start, \"YYYY-MM-DD HH:MM:SS\" (default 2026-02-14 10:08:36)");
     app.add_flag("--real-time", request.realTime, "Use the machine's clock instead of --time");
     app.add_option("--at", request.atMs, "Show time of the picture, ms")->capture_default_str();
@@ -84,66 +87,93 @@ int main(int argc, char** argv) {
     app.add_option("--every", request.everyMs, "Also write a frame every N ms of show time");
     app.add_flag("--heart-only", request.heartOnly,
                  "Only the heart, on black: no background, small hearts, emblem or overlays");
-    CLI11_PARSE(app, argc, argv);
+}
 
-    if (out.empty() && preview.empty()) {
-        std::fprintf(stderr, "amber-snapshot: nothing to write (give --out or --preview)\n");
-        return 2;
+// The settings to start from: the file given, then the choices on top.
+bool readSettings(SnapshotOptions& options) {
+    if (!options.settingsFile.empty()) {
+        std::ifstream file(options.settingsFile, std::ios::binary);
+        if (!file) {
+            std::fprintf(stderr, "amber-snapshot: cannot read %s\n", options.settingsFile.c_str());
+            return false;
+        }
+        options.request.settings = Settings(file);
     }
-    if (!time.empty() && !parseWallClock(time, request.start)) {
-        std::fprintf(stderr, "amber-snapshot: cannot read the time \"%s\"\n", time.c_str());
-        return 2;
+    for (int i = 0; i < 4; ++i) {
+        std::string error;
+        if (!options.choices[i].empty() &&
+            !applyShowChoice(options.request.settings, choiceNames[i], options.choices[i], error)) {
+            std::fprintf(stderr, "amber-snapshot: --%s\n", error.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+// Checks the options and completes the request; false after a message.
+bool completeRequest(SnapshotOptions& options) {
+    SnapshotRequest& request = options.request;
+    if (options.out.empty() && options.preview.empty()) {
+        std::fprintf(stderr, "amber-snapshot: nothing to write (give --out or --preview)\n");
+        return false;
+    }
+    if (!options.time.empty() && !parseWallClock(options.time, request.start)) {
+        std::fprintf(stderr, "amber-snapshot: cannot read the time \"%s\"\n", options.time.c_str());
+        return false;
     }
     if (request.width < 1 || request.height < 1 || request.supersample < 1 ||
         request.width * request.supersample > 8192 || request.height * request.supersample > 8192) {
         std::fprintf(stderr, "amber-snapshot: size out of range\n");
-        return 2;
+        return false;
     }
-    if (!settingsFile.empty()) {
-        std::ifstream file(settingsFile, std::ios::binary);
-        if (!file) {
-            std::fprintf(stderr, "amber-snapshot: cannot read %s\n", settingsFile.c_str());
-            return 2;
-        }
-        request.settings = Settings(file);
-    }
-    for (int i = 0; i < 4; ++i) {
-        std::string error;
-        if (!choices[i].empty() && !applyShowChoice(request.settings, choiceNames[i], choices[i], error)) {
-            std::fprintf(stderr, "amber-snapshot: --%s\n", error.c_str());
-            return 2;
-        }
-    }
+    if (!readSettings(options)) return false;
     if (request.saverDir.empty()) request.saverDir = defaultSaverDir();
     if (request.saverDir.back() != '/') request.saverDir += '/';
+    return true;
+}
 
+// The last frame to `out`, and with --every the frames on the way.
+bool writeFrames(const SnapshotRequest& request, const std::string& out) {
     std::string error;
     Picture last;
-    if (!out.empty()) {
-        bool written = true;
-        auto onFrame = [&](uint32_t ticks, const Picture& frame) {
-            written = writePicture(framePath(out, ticks), frame) && written;
-        };
-        if (!renderShow(request, last, onFrame, error)) {
-            std::fprintf(stderr, "amber-snapshot: %s\n", error.c_str());
-            return 1;
-        }
-        if (!written || !writePicture(out, last)) return 1;
+    bool written = true;
+    auto onFrame = [&](uint32_t ticks, const Picture& frame) {
+        written = writePicture(framePath(out, ticks), frame) && written;
+    };
+    if (!renderShow(request, last, onFrame, error)) {
+        std::fprintf(stderr, "amber-snapshot: %s\n", error.c_str());
+        return false;
     }
-    if (!preview.empty()) {
-        SnapshotRequest small = request;
-        small.width = previewWidth;
-        small.height = previewHeight;
-        small.supersample = previewSupersample;
-        small.everyMs = 0;
-        if (!renderShow(small, last, nullptr, error)) {
-            std::fprintf(stderr, "amber-snapshot: %s\n", error.c_str());
-            return 1;
-        }
-        if (!writeWholeFile(preview, encodeBmp24(last), error)) {
-            std::fprintf(stderr, "amber-snapshot: %s\n", error.c_str());
-            return 1;
-        }
+    return written && writePicture(out, last);
+}
+
+// The preview bitmap, rendered small from the same request.
+bool writePreview(const SnapshotRequest& request, const std::string& preview) {
+    SnapshotRequest small = request;
+    small.width = previewWidth;
+    small.height = previewHeight;
+    small.supersample = previewSupersample;
+    small.everyMs = 0;
+    std::string error;
+    Picture last;
+    if (!renderShow(small, last, nullptr, error) ||
+        !writeWholeFile(preview, encodeBmp24(last), error)) {
+        std::fprintf(stderr, "amber-snapshot: %s\n", error.c_str());
+        return false;
     }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"Renders the Amber Bell show offscreen and writes PNG pictures"};
+    SnapshotOptions options;
+    addOptions(app, options);
+    CLI11_PARSE(app, argc, argv);
+
+    if (!completeRequest(options)) return 2;
+    if (!options.out.empty() && !writeFrames(options.request, options.out)) return 1;
+    if (!options.preview.empty() && !writePreview(options.request, options.preview)) return 1;
     return 0;
 }

@@ -1,4 +1,4 @@
-#include "mesh/texture_object.h"
+#include "video/texture_object.h"
 
 #include <GL/gl.h>
 
