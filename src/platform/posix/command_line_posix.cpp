@@ -1,0 +1,9 @@
+#include "platform/command_line.h"
+
+namespace platform {
+
+bool switchBySecondCharacter() {
+    return false;
+}
+
+}  // namespace platform
