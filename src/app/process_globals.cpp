@@ -24,5 +24,4 @@ RandomSeed randomSeed;
 
 }  // namespace
 
-RegistryValue installDirectory("Software\\lumivera\\Amber Bell\\Settings", "Path",
-                               platform::executableDirectory());
+RegistryValue installDirectory(installDirectoryKey, installDirectoryValueName, platform::executableDirectory());
