@@ -67,8 +67,8 @@ pass "/c starts the configuration program and returns at once"
 out=$(env -u DISPLAY "$install/amber-bell" --help); code=$?
 [ "$code" -eq 0 ] || fail "--help exited with $code"
 for word in "/s | -s" "/c | -c | /c:N" "/p ID" "--delay USECS" microseconds 1000000 16667 --no-fps digital24 \
-            --clock-size russian "--multisample on|off" "--window-id ID" "Settings/Path" "$install/" utils.pak \
-            preview.ppk "$XDG_CONFIG_HOME/lumivera_Amber Bell_cfg"; do
+            russian "--multisample on|off" "--window-id ID" "Settings/Path" "$install/" utils.pak \
+            "$XDG_CONFIG_HOME/lumivera_Amber Bell_cfg"; do
     grep -qF -- "$word" <<<"$out" || fail "--help does not mention $word: $out"
 done
 out=$(env -u DISPLAY "$install/amber-bell" -version); code=$?
