@@ -38,5 +38,8 @@ install(CODE "
 # ... and for their descriptions in <prefix>/share/xscreensaver/config.
 install(FILES ${PROJECT_SOURCE_DIR}/src/platform/posix/xscreensaver/amber-bell.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/xscreensaver/config)
+# The menu entries, the entry of MATE's and Xfce's screensaver daemons, the
+# AppStream metainfo and the icon (cmake/DesktopEntries.cmake).
+install(DIRECTORY ${AMBER_SHARE_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR})
 
 include(cmake/Package.cmake)

@@ -1,31 +1,49 @@
-// The options a screensaver host (XScreenSaver and the lockers that run its
-// hacks) passes on the command line. They are read only when the show runs in
-// a host's window; the full-screen show takes no options. Either one or two
-// leading dashes:
+// The options of the show on its command line, in the style of XScreenSaver's
+// hacks: one leading dash or two, each option once or more (the last wins).
+// They apply full screen and in a screensaver host's window alike:
 //   -delay N         microseconds from the start of one frame to the start of
-//                    the next, at least; 0 to 1000000, default 16667 (about 60
-//                    frames a second); 0 means no limit
+//                    the next, at least; 0 to 1000000; default 16667 (about 60
+//                    frames a second) in a host's window and 0 (no limit) full
+//                    screen
 //   -fps, -no-fps    show or hide the frame counter
 //   -clock K         off | analog | digital12 | digital24
 //   -clock-size K    near (large) | far (small)
 //   -calendar K      off | default | russian
+//   -multisample K   on | off: ask for 4x multisampled buffers (smooth edges)
+//                    or for none at all; default on. A host's window keeps
+//                    the host's visual: off then leaves its samples unused
 // The show choices win over the settings file (settings/show_choices.h).
-// Other words (-root, -window-id N, run-mode switches, ...) are left to their
-// readers; a word that looks like none of these is passed over.
+// The words naming a host's window ("-root", "-window-id N":
+// platform/host_window.h) are left to their reader, and words without a
+// leading dash (run-mode switches, numbers) are not options. Any other word
+// with a dash is named in a warning and passed over: hosts expect the show to
+// start anyway.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "settings/settings.h"
 
 struct HostOptions {
-    uint32_t frameDelayUs = 16667;
+    std::optional<uint32_t> frameDelayUs;  // set when -delay was given
+    bool multisample = true;
 };
 
 constexpr uint32_t maxFrameDelayUs = 1000000;
+constexpr uint32_t hostedFrameDelayUs = 16667;
+
+// The delay between frame starts in microseconds: the one given, else the
+// default of a host's window or of the full-screen show.
+uint32_t frameDelayUs(const HostOptions& options, bool inHostWindow);
 
 // Reads the options from the blank-separated words of `commandLine` and
 // applies the show choices to `settings`. A missing or bad value leaves that
-// option as it was and adds one line (ending in '\n') to `warnings`.
+// option as it was, and it and an unknown option each add one line (ending in
+// '\n') to `warnings`.
 HostOptions readHostOptions(const std::string& commandLine, Settings& settings, std::string& warnings);
+
+// Every option with its value, units, range and default, one or more lines
+// each, for the usage text.
+std::string hostOptionsHelp();

@@ -4,4 +4,7 @@
 
 #include "app/registry_value.h"
 
+inline constexpr char installDirectoryKey[] = "Software\\lumivera\\Amber Bell\\Settings";
+inline constexpr char installDirectoryValueName[] = "Path";
+
 extern RegistryValue installDirectory;

@@ -19,5 +19,4 @@ RandomSeed randomSeed;
 
 }  // namespace
 
-RegistryValue installDirectory("Software\\lumivera\\Amber Bell\\Settings", "Path",
-                               platform::executableDirectory());
+RegistryValue installDirectory(installDirectoryKey, installDirectoryValueName, platform::executableDirectory());

@@ -64,17 +64,14 @@ int runRenderMode(const std::string& commandLine) {
     // Read once and let go: Windows cannot replace a file that is held open,
     // and the configuration program saves by replacing it, also mid-show.
     settingsFile.close();
-    Display* display =
-        new Display(settings->screenWidth(), settings->screenHeight(), settings->screenDepth());
-    HostOptions hostOptions{0};  // full screen: no options, no frame limit
+    std::string warnings;
+    const HostOptions hostOptions = readHostOptions(commandLine, *settings, warnings);
+    std::istringstream lines(warnings);
+    for (std::string line; std::getline(lines, line);) std::fprintf(stderr, "amber-bell: %s\n", line.c_str());
+    Display* display = new Display(settings->screenWidth(), settings->screenHeight(), settings->screenDepth(),
+                                   hostOptions.multisample);
     if (!display->inHostWindow()) platform::coverMonitors(platform::listMonitors());
-    if (display->inHostWindow()) {
-        std::string warnings;
-        hostOptions = readHostOptions(commandLine, *settings, warnings);
-        std::istringstream lines(warnings);
-        for (std::string line; std::getline(lines, line);) std::fprintf(stderr, "amber-bell: %s\n", line.c_str());
-    }
-    FramePacer pacer(hostOptions.frameDelayUs);
+    FramePacer pacer(frameDelayUs(hostOptions, display->inHostWindow()));
     Show show;
     startShow(show, settings, display);
 

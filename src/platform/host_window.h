@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 namespace platform {
 
@@ -15,6 +16,16 @@ struct HostWindow {
     int32_t width = 0;
     int32_t height = 0;
 };
+
+// The words that name the host's window on the command line, for help texts
+// and for the show's option reader, which leaves them to findHostWindow.
+// Empty where no host hands over its window.
+struct HostWindowOption {
+    const char* name;       // without its dashes: "root"
+    const char* valueName;  // the value's placeholder ("ID"); null for none
+    const char* help;       // one line
+};
+std::span<const HostWindowOption> hostWindowOptions();
 
 // The process arguments, handed over by commandLineText (command_line.h)
 // before anything else runs, for host-window discovery.

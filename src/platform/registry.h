@@ -41,6 +41,10 @@ bool queryRegistryValueSize(const RegistryKey& key, const std::string& name, uin
 bool queryRegistryValue(const RegistryKey& key, const std::string& name,
                         uint8_t* buffer, uint32_t& size, uint32_t& type);
 
+// Where value `name` of key `subKey` is kept, for help texts: the file on
+// POSIX, "HKEY_LOCAL_MACHINE\<subKey>, value <name>" on Windows.
+std::string registryValueLocation(const std::string& subKey, const std::string& name);
+
 // The root folder of the POSIX store (for tools and tests that write values);
 // empty on Windows.
 std::string registryRoot();

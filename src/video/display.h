@@ -26,7 +26,9 @@ public:
     // to stderr and ends the process with exit code 1.
     // When a screensaver host named a window of its own (platform/host_window.h)
     // the display draws into that window at its size instead, not full-screen.
-    Display(int32_t width, int32_t height, int32_t depth);
+    // `multisample` asks for 4x multisampled buffers (dropped when the driver
+    // has none); false asks for no multisampled buffers at all.
+    Display(int32_t width, int32_t height, int32_t depth, bool multisample = true);
     // Adopts the GL context current on this thread; no SDL video.
     static Display* onCurrentContext(int32_t width, int32_t height);
     ~Display();

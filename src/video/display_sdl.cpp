@@ -24,26 +24,29 @@ namespace {
     std::exit(1);
 }
 
-void requestGlAttributes() {
+void requestGlAttributes(bool multisample) {
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, 1);
-    SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, 4);
+    SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, multisample ? 1 : 0);
+    SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, multisample ? 4 : 0);
     SDL_GL_SetAttribute(SDL_GL_ACCELERATED_VISUAL, 1);
 }
 
 // Opens the mode; a driver without multisampling gets a second, plain request.
 // In a host's window SDL draws into that window: no full-screen mode.
-void openMode(int32_t width, int32_t height, bool hosted) {
+void openMode(int32_t width, int32_t height, bool hosted, bool multisample) {
     const SDL_VideoInfo* info = SDL_GetVideoInfo();
     Uint32 flags = hosted ? SDL_OPENGL : SDL_OPENGL | SDL_FULLSCREEN | SDL_HWSURFACE | SDL_ASYNCBLIT;
     if (!hosted && info && info->blit_hw) flags |= SDL_HWACCEL;
-    requestGlAttributes();
+    requestGlAttributes(multisample);
     if (SDL_SetVideoMode(width, height, 32, flags)) {
-        glEnable(GL_MULTISAMPLE_ARB);
+        // A host's window keeps the host's visual, which may be multisampled
+        // whatever was asked for: multisampling is on by default there.
+        if (multisample) glEnable(GL_MULTISAMPLE_ARB);
+        else glDisable(GL_MULTISAMPLE_ARB);
         return;
     }
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, 0);
@@ -54,7 +57,7 @@ void openMode(int32_t width, int32_t height, bool hosted) {
 
 }  // namespace
 
-Display::Display(int32_t width, int32_t height, int32_t depth) {
+Display::Display(int32_t width, int32_t height, int32_t depth, bool multisample) {
     platform::HostWindow host;
     if (platform::findHostWindow(host)) {
         // SDL 1.2 adopts an existing window named here before video starts.
@@ -77,7 +80,7 @@ Display::Display(int32_t width, int32_t height, int32_t depth) {
     this->width = width;
     this->height = height;
     this->depth = depth;
-    openMode(width, height, hostWindow != 0);
+    openMode(width, height, hostWindow != 0, multisample);
     if (hostWindow != 0) platform::stopWhenHostWindowGoes();
     configureContext();
     SDL_ShowCursor(SDL_DISABLE);

@@ -1,7 +1,7 @@
 # XScreenSaver's options in a host's window: --delay paces the frames (by
 # sleeping), --fps / --no-fps and the show's choices win over the settings
 # file, bad values are reported and passed over. The full-screen show takes
-# no options.
+# them too.
 source "$AMBER_TEST_SUPPORT/e2e-lib.sh"
 
 coproc HOST { "$AMBER_TEST_WINDOW" 320 240; }
@@ -78,7 +78,8 @@ pass "bad values are reported on stderr and passed over"
 
 # Every option XScreenSaver's settings program can pass is one the show takes.
 xml="$(dirname "$0")/../../src/platform/posix/xscreensaver/amber-bell.xml"
-xml_options=$(sed -n 's/.*arg-set="\([^"]*\)".*/\1/p; s/.*arg="\(--delay\) %".*/\1 50000/p' "$xml" | tr '\n' ' ')
+xml_options=$(sed -n 's/.*arg-\(un\)\{0,1\}set="\([^"]*\)".*/\2/p; s/.*arg="\(--delay\) %".*/\1 50000/p' "$xml" |
+              tr '\n' ' ')
 [ "$(wc -w <<<"$xml_options")" -ge 20 ] || fail "too few options found in $xml: $xml_options"
 hosted $xml_options
 grep -q 'ignored$' "$work/err" && fail "the hack description passes options the show refuses: $(cat "$work/err")"
@@ -86,11 +87,17 @@ stop
 pass "every option in the hack description is taken"
 
 # --- full screen ------------------------------------------------------------------------
-"$saver" --fps --clock off --delay bad 2>"$work/err" & pid=$!
+# The full-screen show takes the same options, --delay included.
+"$saver" --fps --clock off --delay 50000 --bogus 2>"$work/err" & pid=$!
 wait_for_window "$pid" >/dev/null || fail "no full-screen window"
 read_status "$pid" "$work/err" || fail "no status from the full-screen show"
-[ "$(status_field overlays)" = 3 ] || fail "full screen took options: $(status_field overlays) overlays"
-grep -q 'amber-bell: --' "$work/err" && fail "full screen read the options: $(cat "$work/err")"
+[ "$(status_field overlays)" = 2 ] || fail "--fps --clock off full screen: $(status_field overlays) overlays"
+grep -qx 'amber-bell: unknown option --bogus; ignored' "$work/err" || fail "--bogus not named: $(cat "$work/err")"
+first_frames=$(status_field frames) first_ticks=$(status_field ticks)
+poll eval 'read_status "$pid" "$work/err" && [ "$(status_field frames)" -ge $((first_frames + 20)) ]' ||
+    fail "the paced full-screen show stopped drawing"
+frames=$(( $(status_field frames) - first_frames )) ticks=$(( $(status_field ticks) - first_ticks ))
 xdotool key Escape
 wait_exit "$pid"
-pass "the full-screen show takes no options"
+[ "$ticks" -ge $(( frames * 49 )) ] || fail "--delay 50000 full screen: $frames frames in $ticks ms"
+pass "the full-screen show takes the options: choices, --delay ($frames frames in $ticks ms), unknown ones named"

@@ -63,6 +63,26 @@ for switch in /c /C /c:2554 "/C 2554"; do
 done
 pass "/c starts the configuration program and returns at once"
 
+# --help and --version answer at once, without a display.
+out=$(env -u DISPLAY "$install/amber-bell" --help); code=$?
+[ "$code" -eq 0 ] || fail "--help exited with $code"
+for word in "/s | -s" "/c | -c | /c:N" "/p ID" "--delay USECS" microseconds 1000000 16667 --no-fps digital24 \
+            russian "--multisample on|off" "--window-id ID" "Settings/Path" "$install/" utils.pak \
+            "$XDG_CONFIG_HOME/lumivera_Amber Bell_cfg"; do
+    grep -qF -- "$word" <<<"$out" || fail "--help does not mention $word: $out"
+done
+out=$(env -u DISPLAY "$install/amber-bell" -version); code=$?
+[ "$code" -eq 0 ] && [[ "$out" =~ ^amber-bell\ [0-9]+\.[0-9]+\.[0-9]+$ ]] || fail "-version: $code, '$out'"
+pass "--help and --version answer without a display"
+
+# A host's options first, with one dash, render (the video start fails here,
+# without a display) rather than configure; an unknown one is named.
+out=$(env -u DISPLAY SDL_VIDEODRIVER=x11 "$install/amber-bell" -clock analog -calendar off -bogus 2>&1); code=$?
+[ "$code" -eq 1 ] && grep -q '^Video initialization failed' <<<"$out" ||
+    fail "-clock analog did not render: code $code, '$out'"
+grep -qx 'amber-bell: unknown option -bogus; ignored' <<<"$out" || fail "-bogus was not named: '$out'"
+pass "single-dash options first render, and an unknown option is named"
+
 # No display: the video start fails with its message and exit code 1.
 out=$(env -u DISPLAY SDL_VIDEODRIVER=x11 "$install/amber-bell" 2>&1); code=$?
 [ "$code" -eq 1 ] || fail "render mode without a display exited with $code"

@@ -24,28 +24,53 @@ size_t lines(const std::string& text) {
     return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
 }
 
+uint32_t hostedDelay(const Read& r) {
+    return frameDelayUs(r.options, true);
+}
+
 }  // namespace
 
 TEST(HostOptions, DelayInMicrosecondsWithEitherDash) {
-    EXPECT_EQ(read("").options.frameDelayUs, 16667u);
-    EXPECT_EQ(read("--root").options.frameDelayUs, 16667u);
-    EXPECT_EQ(read("-delay 50000").options.frameDelayUs, 50000u);
-    EXPECT_EQ(read("--root --delay 0").options.frameDelayUs, 0u);
-    EXPECT_EQ(read("--delay 1000000").options.frameDelayUs, 1000000u);
-    EXPECT_EQ(read("-delay 10 -delay 20").options.frameDelayUs, 20u);
+    EXPECT_EQ(hostedDelay(read("")), 16667u);
+    EXPECT_EQ(hostedDelay(read("--root")), 16667u);
+    EXPECT_EQ(hostedDelay(read("-delay 50000")), 50000u);
+    EXPECT_EQ(hostedDelay(read("--root --delay 0")), 0u);
+    EXPECT_EQ(hostedDelay(read("--delay 1000000")), 1000000u);
+    EXPECT_EQ(hostedDelay(read("-delay 10 -delay 20")), 20u);
     EXPECT_TRUE(read("-window-id 0x1200007 -delay 5").warnings.empty());
+    // Full screen the show draws as fast as it can unless a delay is given.
+    EXPECT_EQ(frameDelayUs(read("").options, false), 0u);
+    EXPECT_EQ(frameDelayUs(read("--delay 50000").options, false), 50000u);
 }
 
 TEST(HostOptions, BadDelaysKeepTheDefaultAndSayWhy) {
     for (const char* line : {"-delay", "-delay -5", "-delay 1000001", "-delay 99999999999", "-delay 50ms",
                              "-delay 0x10", "--delay ''"}) {
         const Read r = read(line);
-        EXPECT_EQ(r.options.frameDelayUs, 16667u) << line;
+        EXPECT_EQ(hostedDelay(r), 16667u) << line;
         EXPECT_EQ(lines(r.warnings), 1u) << line << ": " << r.warnings;
         EXPECT_NE(r.warnings.find("delay"), std::string::npos) << r.warnings;
     }
     // A bad delay after a good one keeps the good one.
-    EXPECT_EQ(read("-delay 40000 -delay x").options.frameDelayUs, 40000u);
+    EXPECT_EQ(hostedDelay(read("-delay 40000 -delay x")), 40000u);
+}
+
+TEST(HostOptions, MultisampleOnUnlessTurnedOff) {
+    EXPECT_TRUE(read("").options.multisample);
+    EXPECT_FALSE(read("--multisample off").options.multisample);
+    EXPECT_TRUE(read("-multisample off -multisample on").options.multisample);
+    const Read bad = read("--multisample 0");
+    EXPECT_TRUE(bad.options.multisample);
+    EXPECT_EQ(bad.warnings, "--multisample takes on|off, not \"0\"; ignored\n");
+}
+
+// Hosts expect the show to start whatever they pass: unknown options are
+// named and passed over; words without a dash are no options at all.
+TEST(HostOptions, UnknownOptionsAreNamed) {
+    const Read r = read("--bogus -visual default -root -window-id 0x12 /s 5 - --fps -x");
+    EXPECT_EQ(r.warnings, "unknown option --bogus; ignored\nunknown option -visual; ignored\n"
+                          "unknown option -x; ignored\n");
+    EXPECT_EQ(r.settings.showFrameCounter, 1);
 }
 
 TEST(HostOptions, ShowChoicesWinOverTheSettingsFile) {
@@ -70,7 +95,7 @@ TEST(HostOptions, BadChoicesAndStrayWordsLeaveTheSettingsAlone) {
     Settings fromFile;
     fromFile.showClock = 1;
     fromFile.analogClock = 1;
-    const Read r = read("-clock digital -calendar -fps --visual default /s 1234 clock off", fromFile);
+    const Read r = read("-clock digital -calendar -fps /s 1234 clock off", fromFile);
     // "-clock digital" is refused; "-calendar" takes "-fps" as its value and refuses it.
     EXPECT_EQ(lines(r.warnings), 2u) << r.warnings;
     EXPECT_NE(r.warnings.find("-clock takes off|analog|digital12|digital24, not \"digital\""), std::string::npos)

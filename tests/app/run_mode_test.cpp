@@ -64,6 +64,31 @@ TEST(RunMode, RendererFileNameSelectsRenderMode) {
     EXPECT_EQ(modeOf("Bell.exe"), RunMode::Render);
 }
 
+// X11 hosts put their options first: there only the exact switch words choose
+// a mode, whatever the second letter of an option.
+TEST(RunMode, ExactWordRuleTakesOnlyTheSwitchWords) {
+    using enum RunMode;
+    const std::pair<const char*, RunMode> cases[] = {
+        {"/s", StartRenderer}, {"-S", StartRenderer}, {"/s 12", StartRenderer}, {"/c", Configure},
+        {"-c", Configure}, {"/C:2554", Configure}, {"-c 2554", Configure}, {"/p 2554", Preview},
+        {"-clock analog -root", Render}, {"--clock-size far", Render}, {"-sync", Render}, {"/sc", Render},
+        {"xs", Render}, {"", Render}};
+    for (const auto& [line, mode] : cases) {
+        EXPECT_EQ(chooseRunMode(line, false, SwitchRule::ExactWord).mode, mode) << '"' << line << '"';
+    }
+    EXPECT_EQ(chooseRunMode("-clock analog", false, SwitchRule::SecondCharacter).mode, Configure);
+}
+
+TEST(RunMode, HelpAndVersionAnywhereUnderEitherRule) {
+    for (SwitchRule rule : {SwitchRule::SecondCharacter, SwitchRule::ExactWord}) {
+        for (const char* line : {"--help", "-h", "-clock analog -help", "/s --help", "--help --version"}) {
+            EXPECT_EQ(chooseRunMode(line, true, rule).mode, RunMode::Help) << line;
+        }
+        EXPECT_EQ(chooseRunMode("-root --version", true, rule).mode, RunMode::Version);
+        EXPECT_EQ(chooseRunMode("--helpful", false, rule).mode, RunMode::Render);
+    }
+}
+
 TEST(RunMode, NumberIsReadForEveryModeButOnlyAfterTheWord) {
     const RunChoice choice = chooseRunMode("/s 42");
     EXPECT_EQ(choice.mode, RunMode::StartRenderer);

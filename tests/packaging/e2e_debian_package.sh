@@ -1,6 +1,7 @@
-# The Debian package: it builds with CPack, lintian finds no errors in it,
+# The Debian package: it builds with CPack, lintian finds no errors or
+# warnings in it, it holds the menu entries, icons and metainfo,
 # dpkg installs it on this machine, the installed hack runs under the real
-# XScreenSaver, and dpkg removes every file it brought (a purge also the
+# XScreenSaver and MATE's screensaver daemon, and dpkg removes every file it brought (a purge also the
 # recorded install directory). Installing for real needs root: without it the
 # test is skipped (exit 77), and it leaves an amber-bell package someone
 # installed on purpose alone.
@@ -22,10 +23,18 @@ for file in ./usr/lib/amber-bell/amber-bell ./usr/lib/amber-bell/config ./usr/li
             ./usr/share/doc/amber-bell/copyright; do
     dpkg-deb -c "$deb" | grep -q " $file\( \|$\)" || fail "$file is not in the package"
 done
+# What desktops read: the build's share folder (menu entries, the daemons'
+# entry, metainfo, the icon at 8 sizes).
+desktop_files=$(cd "$AMBER_BUILD_DIR/share" && find . -type f)
+[ "$(grep -c '\.png$' <<<"$desktop_files") $(grep -c '\.desktop$' <<<"$desktop_files")" = "8 3" ] &&
+    grep -q '^./applications/screensavers/amber-bell.desktop$' <<<"$desktop_files" || fail "share: $desktop_files"
+for file in $desktop_files; do
+    dpkg-deb -c "$deb" | grep -q " ./usr/share/${file#./}$" || fail "/usr/share/${file#./} is not in the package"
+done
 command -v lintian >/dev/null || fail "lintian is not installed"
 lintian "$deb" >"$work/lintian.log" 2>&1
-grep -q '^E:' "$work/lintian.log" && { cat "$work/lintian.log"; fail "lintian reports errors"; }
-pass "the package builds, holds every file, depends on what the binaries need, and lintian reports no errors"
+grep -q '^[EW]:' "$work/lintian.log" && { cat "$work/lintian.log"; fail "lintian reports errors or warnings"; }
+pass "the package builds, holds every file, depends on what the binaries need, and lintian reports nothing"
 
 [ "$(id -u)" = 0 ] || { echo "SKIP: installing the package needs root"; exit 77; }
 if dpkg-query -W -f '${Status}' amber-bell 2>/dev/null | grep -q 'installed'; then
@@ -46,6 +55,9 @@ pass "dpkg -i installs it, records the install directory, and its package tool c
 
 run_under_xscreensaver "amber-bell --root"
 trap 'dpkg --purge amber-bell >/dev/null 2>&1; cleanup_work' EXIT
+# MATE's screensaver daemon lists the installed entry and runs the installed show.
+"$AMBER_TEST_SUPPORT/check-mate-screensaver"; code=$?
+[ "$code" = 0 ] || [ "$code" = 77 ] || fail "the installed show under MATE's screensaver daemon"
 
 dpkg -L amber-bell | sort > "$work/files"
 dpkg -r amber-bell >"$work/dpkg.log" 2>&1 || { cat "$work/dpkg.log"; fail "dpkg -r failed"; }

@@ -129,7 +129,9 @@ close_dialog() {
 "$config" reset
 "$config" set showFrameCounter=1 showClock=0 analogClock=1 resolutionIndex=2
 before=$(hex "$cfg")
-open_dialog "$config"
+# With the build's icon theme in reach, the dialog has the installed heart icon.
+XDG_DATA_DIRS="$AMBER_BUILD_DIR/share:${XDG_DATA_DIRS:-/usr/local/share:/usr/share}" open_dialog "$config"
+xprop -id "$dialog" _NET_WM_ICON | grep -q '^_NET_WM_ICON(CARDINAL) = ' || fail "the dialog has no window icon"
 keys alt+f alt+x alt+u alt+l Escape
 close_dialog
 [ "$(hex "$cfg")" = "$before" ] || fail "Escape changed the file"

@@ -1,6 +1,7 @@
 // amber-artwork: draws the show's artwork and writes the four packages.
 //
 //   amber-artwork --out build/saver [--images DIR] [--windows-art DIR]
+//                 [--hicolor DIR --icon-name NAME]
 //
 // Every image is computed here or rasterised from the DejaVu fonts; nothing
 // is read but the fonts. The build runs this whenever its sources change.
@@ -10,6 +11,7 @@
 #include <exception>
 #include <string>
 
+#include "hicolor_icons.h"
 #include "packages.h"
 #include "windows_art.h"
 
@@ -18,10 +20,14 @@ int main(int argc, char** argv) {
     std::string out;
     std::string images;
     std::string windowsArt;
+    std::string hicolor;
+    std::string iconName = "amber-bell";
     app.add_option("-o,--out", out, "Folder that receives the packages")->required();
     app.add_option("--images", images, "Folder that also receives every image as PNG");
     app.add_option("--windows-art", windowsArt,
                    "Folder that receives the Windows icon and the installer's pictures");
+    app.add_option("--hicolor", hicolor, "Icon theme folder that receives the desktop icon in every size");
+    app.add_option("--icon-name", iconName, "File name of the desktop icon, without .png");
     CLI11_PARSE(app, argc, argv);
 
     try {
@@ -36,6 +42,7 @@ int main(int argc, char** argv) {
             }
         }
         if (!windowsArt.empty()) writeWindowsArt(type, windowsArt);
+        if (!hicolor.empty()) writeHicolorIcons(hicolor, iconName);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "amber-artwork: %s\n", e.what());
         return 1;

@@ -36,14 +36,6 @@ void drawGlossyHeart(Canvas& canvas, double cx, double cy, double height, float 
     canvas.fill(blurred(gloss, 0.04 * height), rgb(0xffffff), 0.6f * opacity);
 }
 
-Canvas iconImage(int size) {
-    const int supersample = size <= 64 ? 8 : 4;
-    Canvas canvas(centredGrid(size, size, 1.0 / size).scaled(supersample));
-    // Lobes to point fill the square but for a pixel of air at 16 pixels.
-    drawGlossyHeart(canvas, 0, -0.45, 0.84);
-    return canvas.downsampled(supersample);
-}
-
 // The show's ground: wine at the top fading to night, soft discs of light.
 void paintGround(Canvas& canvas) {
     const double top = canvas.grid.top, bottom = canvas.grid.bottom();
@@ -108,6 +100,14 @@ void writeBmp(const std::string& path, const Canvas& canvas) {
 }
 
 }  // namespace
+
+Canvas iconImage(int size) {
+    const int supersample = size <= 64 ? 8 : 4;
+    Canvas canvas(centredGrid(size, size, 1.0 / size).scaled(supersample));
+    // Lobes to point fill the square but for a pixel of air at 16 pixels.
+    drawGlossyHeart(canvas, 0, -0.45, 0.84);
+    return canvas.downsampled(supersample);
+}
 
 void writeWindowsArt(const Typeface& type, const std::string& folder) {
     std::vector<IconImage> images;

@@ -101,7 +101,11 @@ GtkWidget* makeControl(const FormItem& item, const Settings& settings, const Con
 void attachToConsole() {}
 
 bool openDialogDisplay() {
-    return gtk_init_check(nullptr, nullptr);
+    if (!gtk_init_check(nullptr, nullptr)) return false;
+    // The installed icon of the hicolor theme (AMBER_ICON_NAME, from the build);
+    // run from the build folder, the windows go without.
+    gtk_window_set_default_icon_name(AMBER_ICON_NAME);
+    return true;
 }
 
 DialogResult runSettingsDialog(Settings& settings, uint64_t /*owner*/) {

@@ -14,4 +14,8 @@ std::string commandLineText(int argc, char** argv) {
     return text;
 }
 
+bool switchBySecondCharacter() {
+    return false;
+}
+
 }  // namespace platform

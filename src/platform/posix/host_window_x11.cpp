@@ -75,7 +75,16 @@ int hostWindowGone(::Display* display, XErrorEvent* error) {
     return handlerBeforeHostWatch ? handlerBeforeHostWatch(display, error) : 0;
 }
 
+constexpr HostWindowOption windowOptions[] = {
+    {"root", nullptr, "draw into the host's window (XSCREENSAVER_WINDOW), else into the root window"},
+    {"window-id", "ID", "draw into the X window ID (decimal, or hexadecimal with 0x)"},
+};
+
 }  // namespace
+
+std::span<const HostWindowOption> hostWindowOptions() {
+    return windowOptions;
+}
 
 void setProcessArguments(int argc, char** argv) {
     arguments.assign(argv + (argc > 0 ? 1 : 0), argv + argc);

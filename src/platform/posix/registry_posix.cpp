@@ -55,7 +55,9 @@ std::string registryRoot() {
     return AMBER_SYSCONFDIR;
 }
 
-bool openRegistryKey(const std::string& subKey, RegistryKey& key) {
+namespace {
+
+std::string keyFolder(const std::string& subKey) {
     // "Software\" is the Windows home of every program's settings; here the
     // system configuration directory is that home, so the word is dropped.
     const std::string software = "Software\\";
@@ -63,6 +65,17 @@ bool openRegistryKey(const std::string& subKey, RegistryKey& key) {
     std::string folder = registryRoot();
     folder += '/';
     for (char c : subKey.substr(underSoftware ? software.size() : 0)) folder += (c == '\\') ? '/' : c;
+    return folder;
+}
+
+}  // namespace
+
+std::string registryValueLocation(const std::string& subKey, const std::string& name) {
+    return keyFolder(subKey) + "/" + name;
+}
+
+bool openRegistryKey(const std::string& subKey, RegistryKey& key) {
+    const std::string folder = keyFolder(subKey);
     struct stat info {};
     if (stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return false;
     key.state = std::make_shared<RegistryKeyState>(RegistryKeyState{folder});

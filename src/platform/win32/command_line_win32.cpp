@@ -18,4 +18,8 @@ std::string commandLineText(int, char**) {
     return text;
 }
 
+bool switchBySecondCharacter() {
+    return true;
+}
+
 }  // namespace platform

@@ -4,6 +4,10 @@
 
 namespace platform {
 
+std::span<const HostWindowOption> hostWindowOptions() {
+    return {};
+}
+
 void setProcessArguments(int, char**) {}
 
 bool findHostWindow(HostWindow&) {

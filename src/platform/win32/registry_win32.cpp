@@ -10,6 +10,10 @@ struct RegistryKeyState {
     ~RegistryKeyState() { RegCloseKey(handle); }
 };
 
+std::string registryValueLocation(const std::string& subKey, const std::string& name) {
+    return "HKEY_LOCAL_MACHINE\\" + subKey + ", value " + name;
+}
+
 bool openRegistryKey(const std::string& subKey, RegistryKey& key) {
     HKEY handle = nullptr;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, subKey.c_str(), 0, KEY_QUERY_VALUE, &handle) != ERROR_SUCCESS) {
