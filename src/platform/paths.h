@@ -17,8 +17,9 @@ std::string programFileName(const std::string& windowsName);
 // $HOME/.config. False when neither can be formed.
 bool commonAppDataFolder(std::string& folder);
 
-// Where that folder is, in words for help texts ("$XDG_CONFIG_HOME, else
-// ~/.config" on POSIX).
+// What and where that folder is, in words for help texts: on POSIX "your own
+// configuration folder ($XDG_CONFIG_HOME, else ~/.config)", each user's own;
+// on Windows the folder all users share.
 extern const char commonAppDataFolderHint[];
 
 // The folder holding the running executable, ending with the separator.

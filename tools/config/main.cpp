@@ -29,8 +29,8 @@ std::string optionsHelp() {
     for (int32_t row = 0; row < resolutionRowCount; ++row) {
         text += (row % 5 == 0 ? "\n  " : ", ") + std::to_string(row) + ": " + resolutionRowText(row);
     }
-    text += std::string("\nThe settings file lies in the application-data folder shared by all users (") +
-            platform::commonAppDataFolderHint + "); config path prints it.";
+    text += std::string("\nThe settings file lies in ") + platform::commonAppDataFolderHint +
+            "; config path prints it.";
     return text;
 }
 

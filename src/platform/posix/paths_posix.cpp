@@ -17,7 +17,7 @@ std::string programFileName(const std::string& windowsName) {
     return windowsName;
 }
 
-const char commonAppDataFolderHint[] = "$XDG_CONFIG_HOME, else ~/.config";
+const char commonAppDataFolderHint[] = "your own configuration folder ($XDG_CONFIG_HOME, else ~/.config)";
 
 bool commonAppDataFolder(std::string& folder) {
     const char* configHome = std::getenv("XDG_CONFIG_HOME");

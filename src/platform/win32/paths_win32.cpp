@@ -11,7 +11,8 @@ std::string programFileName(const std::string& windowsName) {
     return windowsName;
 }
 
-const char commonAppDataFolderHint[] = "%ProgramData%, usually C:\\ProgramData";
+const char commonAppDataFolderHint[] =
+    "the application-data folder shared by all users (%ProgramData%, usually C:\\ProgramData)";
 
 bool commonAppDataFolder(std::string& folder) {
     char buffer[MAX_PATH] = {};
