@@ -14,6 +14,19 @@ add_executable(as-desktop-user WIN32 ${PROJECT_SOURCE_DIR}/packaging/windows/as_
 target_link_libraries(as-desktop-user PRIVATE ole32 oleaut32 uuid)
 set_target_properties(as-desktop-user PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/installer)
 
+# The licence and the third-party notices go into the install folder, as text
+# files Windows opens with a double click; the licence page shows the first.
+set(notice_files)
+foreach(pair "LICENSE:LICENSE.txt" "THIRD-PARTY-NOTICES.txt:THIRD-PARTY-NOTICES.txt")
+  string(REPLACE ":" ";" pair "${pair}")
+  list(GET pair 0 source)
+  list(GET pair 1 target)
+  add_custom_command(OUTPUT ${AMBER_SAVER_DIR}/${target}
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${PROJECT_SOURCE_DIR}/${source} ${AMBER_SAVER_DIR}/${target}
+    DEPENDS ${PROJECT_SOURCE_DIR}/${source})
+  list(APPEND notice_files ${AMBER_SAVER_DIR}/${target})
+endforeach()
+
 # The packages reach the script as an include of one macro, which inserts a
 # given macro once for each package's file name (cmake/Packages.cmake).
 set(packages_nsh ${CMAKE_BINARY_DIR}/packages.nsh)
@@ -34,7 +47,7 @@ add_custom_command(OUTPUT ${AMBER_SETUP}
   DEPENDS ${script} ${packages_nsh} amber-bell amber-config as-desktop-user artwork
           ${AMBER_WINDOWS_ART_DIR}/amber-bell.ico ${AMBER_WINDOWS_ART_DIR}/installer-header.bmp
           ${AMBER_WINDOWS_ART_DIR}/installer-side.bmp
-          ${package_files} ${AMBER_SAVER_DIR}/preview.ppk
+          ${package_files} ${AMBER_SAVER_DIR}/preview.ppk ${notice_files}
   COMMENT "Making the installer amber-bell-setup.exe"
   VERBATIM)
 add_custom_target(installer ALL DEPENDS ${AMBER_SETUP})

@@ -10,7 +10,8 @@ set(doc_out ${CMAKE_BINARY_DIR}/doc)
 file(MAKE_DIRECTORY ${doc_out})
 set(compressed)
 foreach(pair "docs/amber-bell.6:amber-bell.6.gz" "docs/amber-bell-pak.1:amber-bell-pak.1.gz"
-             "packaging/debian/changelog:changelog.gz")
+             "packaging/debian/changelog:changelog.gz"
+             "THIRD-PARTY-NOTICES.txt:THIRD-PARTY-NOTICES.txt.gz")
   string(REPLACE ":" ";" pair "${pair}")
   list(GET pair 0 source)
   list(GET pair 1 target)
@@ -24,7 +25,10 @@ add_custom_target(compressed_docs ALL DEPENDS ${compressed})
 
 install(FILES ${doc_out}/amber-bell.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${doc_out}/amber-bell-pak.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The licence and the notices of what the programs are built with go beside
+# the copyright file.
 install(FILES ${doc_out}/changelog.gz ${PROJECT_SOURCE_DIR}/packaging/debian/copyright
+        ${PROJECT_SOURCE_DIR}/LICENSE ${doc_out}/THIRD-PARTY-NOTICES.txt.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/amber-bell)
 
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

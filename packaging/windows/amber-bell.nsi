@@ -44,6 +44,8 @@ Unicode true
   !insertmacro ${DO} "config.exe"
   !insertmacro ForEachPackage ${DO}
   !insertmacro ${DO} "preview.ppk"
+  !insertmacro ${DO} "LICENSE.txt"
+  !insertmacro ${DO} "THIRD-PARTY-NOTICES.txt"
 !macroend
 !macro InstallProgramFile NAME
   File "${SAVER_DIR}/${NAME}"
@@ -85,6 +87,10 @@ VIAddVersionKey "LegalCopyright" "lumivera"
 
 !define MUI_WELCOMEPAGE_TEXT "Amber Bell is a screensaver: a glowing heart beats over a warm background and sends out a stream of small hearts, with a clock and a calendar page beside it.$\r$\n$\r$\nAfter the installation it is in the Screen Saver settings, and its own settings are in the Start menu under Amber Bell.$\r$\n$\r$\nClick Next to continue."
 !insertmacro MUI_PAGE_WELCOME
+; The MIT licence asks nothing of the user: the page informs, Next goes on.
+!define MUI_LICENSEPAGE_BUTTON "$(^NextBtn)"
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "Amber Bell is free software under the MIT licence. The notices of the libraries it is built with are in THIRD-PARTY-NOTICES.txt in the install folder."
+!insertmacro MUI_PAGE_LICENSE "${SAVER_DIR}/LICENSE.txt"
 !define MUI_PAGE_CUSTOMFUNCTION_LEAVE checkInstallFolder
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES

@@ -20,7 +20,8 @@ for file in ./usr/lib/amber-bell/amber-bell ./usr/lib/amber-bell/config ./usr/li
             ./usr/bin/amber-bell ./usr/libexec/xscreensaver/amber-bell \
             ./usr/share/xscreensaver/config/amber-bell.xml ./usr/share/man/man6/amber-bell.6.gz \
             ./usr/lib/amber-bell/pak ./usr/bin/amber-bell-pak ./usr/share/man/man1/amber-bell-pak.1.gz \
-            ./usr/share/doc/amber-bell/copyright; do
+            ./usr/share/doc/amber-bell/copyright ./usr/share/doc/amber-bell/LICENSE \
+            ./usr/share/doc/amber-bell/THIRD-PARTY-NOTICES.txt.gz; do
     dpkg-deb -c "$deb" | grep -q " $file\( \|$\)" || fail "$file is not in the package"
 done
 # What desktops read: the build's share folder (menu entries, the daemons'

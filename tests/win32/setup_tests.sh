@@ -64,7 +64,8 @@ rm -f "$cfg"
 wine reg delete "$desktop_key" /v SCRNSAVE.EXE /f >/dev/null 2>&1
 wine "$AMBER_WIN32_BUILD/amber-bell-setup.exe" /S /screensaver; code=$?
 [ "$code" = 0 ] || fail "the silent install ended with $code"
-for file in "Amber Bell.exe" config.exe main.pak clock.pak calendar.pak utils.pak preview.ppk; do
+for file in "Amber Bell.exe" config.exe main.pak clock.pak calendar.pak utils.pak preview.ppk \
+            LICENSE.txt THIRD-PARTY-NOTICES.txt; do
     cmp -s "$AMBER_WIN32_BUILD/saver/$file" "$installed/$file" || fail "$file is not installed as built"
 done
 [ -f "$installed/uninstall.exe" ] || fail "no uninstaller"
@@ -270,7 +271,7 @@ printf x >>"$chosen_dir/preview.ppk"
 WINEDLLOVERRIDES="$WINEDLLOVERRIDES;reg.exe=n" wine "$AMBER_WIN32_BUILD/amber-bell-setup.exe" >/dev/null 2>&1 & setup_pid=$!
 poll eval 'setup_window=$(xdotool search --name "^Amber Bell Setup" 2>/dev/null | head -n 1); [ -n "$setup_window" ]' ||
     fail "the installer's window did not appear"
-xdotool windowfocus --sync "$setup_window" key Return Return  # Next, Install
+xdotool windowfocus --sync "$setup_window" key Return Return Return  # Next, Next (licence), Install
 poll cmp -s "$AMBER_SAVER_DIR/preview.ppk" "$chosen_dir/preview.ppk" || fail "setup with its pages did not replace the files"
 poll shows_side_picture || fail "no finish page"
 xdotool windowfocus --sync "$setup_window" key Return  # Finish, the box checked
