@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Checks that the relative links and images of the README and the guides in
-docs/ lead somewhere: the file exists in the checkout, and a #fragment names a
+"""Checks that the relative links and images of the README, CONTRIBUTING.md,
+CHANGELOG.md and the guides in docs/ lead somewhere: the file exists in the checkout, and a #fragment names a
 heading of the Markdown file it points into (headings turned into anchors as
 code-hosting sites do). Links to other sites are not followed.
 
@@ -29,7 +29,8 @@ def anchors(markdown):
 
 
 def broken_links(top):
-    pages = [top / "README.md"] + sorted((top / "docs").glob("*.md"))
+    pages = [top / name for name in ("README.md", "CONTRIBUTING.md", "CHANGELOG.md")]
+    pages += sorted((top / "docs").glob("*.md"))
     for page in pages:
         text = CODE_SPAN.sub("", FENCE.sub("", page.read_text(encoding="utf-8")))
         for target in LINK.findall(text):
