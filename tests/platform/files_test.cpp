@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <fstream>
 #include <iterator>
 
@@ -16,18 +17,22 @@ std::string contents(const std::string& path) {
 
 }  // namespace
 
+// Whoever may replace it later, a new file is made once and written in binary.
 TEST(PlatformFiles, NewFileIsCreatedOnceAndNeverOverAnExistingOne) {
     TempDir dir;
-    const std::string path = dir.path() + "/new";
-    std::FILE* file = platform::createNewFile(path);
-    ASSERT_NE(file, nullptr);
-    EXPECT_EQ(std::fwrite("a\nb", 1, 3, file), 3u);  // binary: no line-end translation
-    EXPECT_TRUE(platform::flushToDisk(file));
-    EXPECT_EQ(std::fclose(file), 0);
-    EXPECT_EQ(contents(path), "a\nb");
+    for (const auto access : {platform::FileAccess::folderDefault, platform::FileAccess::everyUserMayReplace}) {
+        const std::string path = dir.path() + "/new" + std::to_string(static_cast<int>(access));
+        std::FILE* file = platform::createNewFile(path, access);
+        ASSERT_NE(file, nullptr);
+        EXPECT_EQ(std::fwrite("a\nb", 1, 3, file), 3u);  // binary: no line-end translation
+        EXPECT_TRUE(platform::flushToDisk(file));
+        EXPECT_EQ(std::fclose(file), 0);
+        EXPECT_EQ(contents(path), "a\nb");
 
-    EXPECT_EQ(platform::createNewFile(path), nullptr);
-    EXPECT_EQ(contents(path), "a\nb");
+        EXPECT_EQ(platform::createNewFile(path, access), nullptr);
+        EXPECT_EQ(errno, EEXIST);
+        EXPECT_EQ(contents(path), "a\nb");
+    }
 }
 
 TEST(PlatformFiles, ReplaceTakesTheOldFilesPlaceOrLeavesBothAsTheyWere) {
