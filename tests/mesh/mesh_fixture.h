@@ -24,7 +24,7 @@ public:
 
     MeshScene() {
         if (!context.valid()) return;
-        display.reset(Display::onCurrentContext(size, size));
+        display = Display::onCurrentContext(size, size);
         textureCache.setBasePath(dir.path() + "/");
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     }
