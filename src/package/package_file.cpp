@@ -5,48 +5,28 @@
 #include <cstring>
 
 #include "package/image_decode.h"
-#include "package/package_reader.h"
+#include "package/package_load.h"
 #include "package/png_decode.h"
 #include "video/texture_object.h"
 
-namespace {
-
-// The whole file, or the end of the program: a package that cannot be read is
-// an install that cannot show anything. Read to the end rather than trusting a
-// size query, which means nothing for directories and special files.
-std::vector<uint8_t> readWholeFileOrExit(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) std::exit(1);
-    std::vector<uint8_t> bytes;
-    uint8_t chunk[1 << 16];
-    size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
-        bytes.insert(bytes.end(), chunk, chunk + got);
-    }
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed) std::exit(1);
-    return bytes;
-}
-
-}  // namespace
-
 PackageFile::PackageFile(const std::string& path) {
-    const std::vector<uint8_t> file = readWholeFileOrExit(path);
-    std::vector<PackageEntryView> entries;
+    // A package that cannot be read is an install that cannot show anything.
+    LoadedPackage file;
     std::string error;
-    if (!readPackageEntries(file.data(), file.size(), entries, error)) {
+    const PackageLoad load = loadPackageFile(path, file, error);
+    if (load == PackageLoad::unreadable) std::exit(1);
+    if (load == PackageLoad::refused) {
         std::fprintf(stderr, "package %s refused: %s\n", path.c_str(), error.c_str());
         intact_ = false;
         return;
     }
     // Each entry gets a block of its own, so a reader that strays past its
     // entry is caught by the sanitizers instead of reading the neighbour.
-    const size_t count = entries.size();
+    const size_t count = file.entries.size();
     names.reserve(count);
     data.reserve(count);
     blocks.reserve(count);
-    for (PackageEntryView& entry : entries) {
+    for (PackageEntryView& entry : file.entries) {
         std::unique_ptr<uint8_t[]> block(new uint8_t[static_cast<size_t>(entry.size)]);
         if (entry.size > 0) std::memcpy(block.get(), entry.data, static_cast<size_t>(entry.size));
         data.push_back(EntryBytes{block.get(), entry.size});

@@ -5,9 +5,8 @@
 #include <vector>
 
 #include "app/show_packages.h"
-#include "common/whole_file.h"
 #include "mesh/model_writer.h"
-#include "package/package_reader.h"
+#include "package/package_load.h"
 #include "package/package_writer.h"
 
 namespace {
@@ -53,19 +52,15 @@ HeartOnlyFolder::~HeartOnlyFolder() {
 }
 
 bool HeartOnlyFolder::copyPackage(const std::string& from, const std::string& name) {
-    std::vector<uint8_t> bytes;
+    LoadedPackage package;
     std::string why;
-    if (!readWholeFile(from + name, bytes, why)) {
-        error_ = why;
-        return false;
-    }
-    std::vector<PackageEntryView> views;
-    if (!readPackageEntries(bytes.data(), bytes.size(), views, why)) {
-        error_ = from + name + ": " + why;
+    const PackageLoad load = loadPackageFile(from + name, package, why);
+    if (load != PackageLoad::loaded) {
+        error_ = load == PackageLoad::refused ? from + name + ": " + why : why;
         return false;
     }
     std::vector<PackageEntry> entries;
-    for (const PackageEntryView& view : views) {
+    for (const PackageEntryView& view : package.entries) {
         PackageEntry entry{view.name, std::vector<uint8_t>(view.data, view.data + view.size)};
         if (hidden(name, view.name)) entry.data = writeModelEntry({});
         entries.push_back(std::move(entry));
