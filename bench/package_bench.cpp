@@ -5,13 +5,12 @@
 // without file or GL.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "common/offscreen_gl.h"
+#include "common/temp_dir.h"
 #include "mesh/model_entry.h"
 #include "mesh/model_writer.h"
 #include "mesh/sub_mesh.h"
@@ -49,17 +48,12 @@ std::vector<uint8_t> smallImage() {
 }
 
 struct BenchPackage {
-    BenchPackage() {
-        char pattern[] = "/tmp/amber-bench-XXXXXX";
-        if (mkdtemp(pattern)) directory = pattern;
+    BenchPackage() : folder("amber-bench-"), directory(folder.path()) {
         model = makeModel();
         std::string error;
         writePackageFile(directory + "/bench.pak", {{"skin", smallImage()}, {"serdce", model}}, error);
     }
-    ~BenchPackage() {
-        std::error_code ignored;
-        std::filesystem::remove_all(directory, ignored);
-    }
+    TempDir folder;
     std::string directory;
     std::vector<uint8_t> model;
 };

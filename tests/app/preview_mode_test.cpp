@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/preview_scale.h"
-#include "support/temp_dir.h"
+#include "common/temp_dir.h"
 
 namespace {
 

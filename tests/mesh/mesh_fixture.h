@@ -15,7 +15,7 @@
 #include "package/package_writer.h"
 #include "package/texture_cache.h"
 #include "support/offscreen_context.h"
-#include "support/temp_dir.h"
+#include "common/temp_dir.h"
 #include "video/display.h"
 
 class MeshScene {

@@ -18,7 +18,7 @@
 #include "pak_commands.h"
 #include "retexture.h"
 #include "snapshot.h"
-#include "support/temp_dir.h"
+#include "common/temp_dir.h"
 
 namespace {
 

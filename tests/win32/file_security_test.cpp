@@ -12,7 +12,7 @@
 
 #include "platform/files.h"
 #include "platform/replace_whole_file.h"
-#include "support/temp_dir.h"
+#include "common/temp_dir.h"
 
 namespace {
 

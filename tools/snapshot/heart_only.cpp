@@ -1,7 +1,5 @@
 #include "heart_only.h"
 
-#include <filesystem>
-#include <random>
 #include <vector>
 
 #include "app/show_packages.h"
@@ -17,38 +15,18 @@ bool hidden(const std::string& package, const std::string& entry) {
 
 }  // namespace
 
-HeartOnlyFolder::HeartOnlyFolder(const std::string& saverDir) {
-    std::error_code error;
-    const std::filesystem::path base = std::filesystem::temp_directory_path(error);
-    if (error) {
-        error_ = "no temporary folder: " + error.message();
+HeartOnlyFolder::HeartOnlyFolder(const std::string& saverDir) : folder_("amber-heart-") {
+    if (folder_.path().empty()) {
+        error_ = folder_.error();
         return;
     }
-    std::random_device seed;
-    std::mt19937 random(seed());
-    std::filesystem::path folder;
-    for (int attempt = 0; attempt < 100 && folder.empty(); ++attempt) {
-        const std::filesystem::path candidate = base / ("amber-heart-" + std::to_string(random()));
-        if (std::filesystem::create_directory(candidate, error)) folder = candidate;
-    }
-    if (folder.empty()) {
-        error_ = "cannot make a folder in " + base.string();
-        return;
-    }
-    path_ = folder.string() + "/";
+    path_ = folder_.path() + "/";
     for (const char* name : showPackages) {
         if (!copyPackage(saverDir, name)) {
-            std::filesystem::remove_all(folder, error);
             path_.clear();
             return;
         }
     }
-}
-
-HeartOnlyFolder::~HeartOnlyFolder() {
-    if (path_.empty()) return;
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
 }
 
 bool HeartOnlyFolder::copyPackage(const std::string& from, const std::string& name) {

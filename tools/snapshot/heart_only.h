@@ -6,13 +6,14 @@
 
 #include <string>
 
+#include "common/temp_dir.h"
+
 class HeartOnlyFolder {
 public:
     // Copies the show's packages of `saverDir` (ending with '/') into a fresh
     // folder in the system's temporary folder. path() is empty and error()
     // says why when that fails.
     explicit HeartOnlyFolder(const std::string& saverDir);
-    ~HeartOnlyFolder();  // removes the folder with its contents
     HeartOnlyFolder(const HeartOnlyFolder&) = delete;
     HeartOnlyFolder& operator=(const HeartOnlyFolder&) = delete;
 
@@ -22,6 +23,7 @@ public:
 private:
     bool copyPackage(const std::string& from, const std::string& name);
 
+    TempDir folder_;  // removed with its contents when the object goes
     std::string path_;
     std::string error_;
 };
