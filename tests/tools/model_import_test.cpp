@@ -12,7 +12,7 @@
 
 #include "app/show_packages.h"
 #include "common/png_writer.h"
-#include "image_resize.h"
+#include "common/rgba_image.h"
 #include "mesh/model_entry.h"
 #include "obj_export.h"
 #include "pak_commands.h"
