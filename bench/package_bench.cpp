@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/bmp_writer.h"
 #include "common/offscreen_gl.h"
 #include "common/temp_dir.h"
 #include "mesh/model_entry.h"
@@ -37,14 +38,7 @@ std::vector<uint8_t> makeModel() {
 
 // 2 x 2 opaque white, as a BMP (what SDL_image decodes without extra libraries).
 std::vector<uint8_t> smallImage() {
-    std::vector<uint8_t> bmp = {'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0,
-                                2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0, 16, 0, 0, 0,
-                                0x13, 0x0B, 0, 0, 0x13, 0x0B, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    for (int row = 0; row < 2; ++row) {
-        bmp.insert(bmp.end(), 6, 255);
-        bmp.insert(bmp.end(), 2, 0);
-    }
-    return bmp;
+    return encodeBmp24(2, 2, std::vector<uint8_t>(2 * 2 * 4, 255));
 }
 
 struct BenchPackage {

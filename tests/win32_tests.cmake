@@ -22,7 +22,7 @@ set(win32_unit_tests
   tools/settings_form_test.cpp)
 add_executable(unit_tests ${win32_unit_tests} support/test_models.cpp)
 target_include_directories(unit_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(unit_tests PRIVATE amber_win32_gtest_main amber_win32_gtest amber_settings_form amber_core amber_temp_dir
+target_link_libraries(unit_tests PRIVATE amber_win32_gtest_main amber_win32_gtest amber_settings_form amber_core amber_temp_dir amber_bmp_writer
                       ${AMBER_SCREEN_GL_LIBS})
 
 # The tests on real GL, on Wine's OpenGL through a hidden window.
@@ -40,7 +40,7 @@ add_executable(gl_tests ${win32_gl_tests} support/test_models.cpp
                support/show_packages.cpp)
 target_include_directories(gl_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(gl_tests PRIVATE amber_win32_gtest_main amber_win32_gtest amber_core
-                      amber_offscreen amber_temp_dir)
+                      amber_offscreen amber_temp_dir amber_bmp_writer)
 
 add_executable(preview-host WIN32 win32/preview_host.cpp)
 target_link_libraries(preview-host PRIVATE amber_core ${AMBER_SCREEN_GL_LIBS})
