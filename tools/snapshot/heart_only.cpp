@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/show_packages.h"
+#include "content/show_models.h"
 #include "mesh/model_writer.h"
 #include "package/package_load.h"
 #include "package/package_writer.h"
@@ -10,7 +11,10 @@
 namespace {
 
 bool hidden(const std::string& package, const std::string& entry) {
-    return package == "main.pak" && (entry == "fon" || entry == "serdechko" || entry == "nn");
+    for (const ModelSource& model : modelsBesideTheHeart) {
+        if (package == model.package && entry == model.entry) return true;
+    }
+    return false;
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The heart alone: a temporary copy of a saver folder's packages in which the
-// background ("fon"), the small heart ("serdechko") and the emblem ("nn") are
-// models without sub-meshes. The show then draws only the heart, turning on
+// background, the small hearts and the emblem (content/show_models.h:
+// modelsBesideTheHeart) are models without sub-meshes. The show then draws only the heart, turning on
 // the clear colour (black), which is how its shape is looked at and measured.
 #pragma once
 
