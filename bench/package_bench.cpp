@@ -5,13 +5,13 @@
 // without file or GL.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "common/bmp_writer.h"
 #include "common/offscreen_gl.h"
+#include "common/temp_dir.h"
 #include "mesh/model_entry.h"
 #include "mesh/model_writer.h"
 #include "mesh/sub_mesh.h"
@@ -38,28 +38,16 @@ std::vector<uint8_t> makeModel() {
 
 // 2 x 2 opaque white, as a BMP (what SDL_image decodes without extra libraries).
 std::vector<uint8_t> smallImage() {
-    std::vector<uint8_t> bmp = {'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0,
-                                2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0, 16, 0, 0, 0,
-                                0x13, 0x0B, 0, 0, 0x13, 0x0B, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    for (int row = 0; row < 2; ++row) {
-        bmp.insert(bmp.end(), 6, 255);
-        bmp.insert(bmp.end(), 2, 0);
-    }
-    return bmp;
+    return encodeBmp24(2, 2, std::vector<uint8_t>(2 * 2 * 4, 255));
 }
 
 struct BenchPackage {
-    BenchPackage() {
-        char pattern[] = "/tmp/amber-bench-XXXXXX";
-        if (mkdtemp(pattern)) directory = pattern;
+    BenchPackage() : folder("amber-bench-"), directory(folder.path()) {
         model = makeModel();
         std::string error;
         writePackageFile(directory + "/bench.pak", {{"skin", smallImage()}, {"serdce", model}}, error);
     }
-    ~BenchPackage() {
-        std::error_code ignored;
-        std::filesystem::remove_all(directory, ignored);
-    }
+    TempDir folder;
     std::string directory;
     std::vector<uint8_t> model;
 };

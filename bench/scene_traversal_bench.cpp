@@ -23,7 +23,7 @@ namespace {
 
 void BM_FrameOfThousandTexturedNodes(benchmark::State& state) {
     OffscreenContext context(320, 240);
-    std::unique_ptr<Display> display(Display::onCurrentContext(320, 240));
+    std::unique_ptr<Display> display = Display::onCurrentContext(320, 240);
     TempDir dir;
     textureCache.setBasePath(writeTestPackage(
         dir, "bench.pak",

@@ -20,9 +20,9 @@ set(win32_unit_tests
   proctex/fire_test.cpp proctex/plasma_test.cpp proctex/procedural_name_test.cpp
   content/month_grid_test.cpp win32/monitor_cover_test.cpp win32/file_security_test.cpp
   tools/settings_form_test.cpp)
-add_executable(unit_tests ${win32_unit_tests} support/temp_dir.cpp support/test_models.cpp)
+add_executable(unit_tests ${win32_unit_tests} support/test_models.cpp)
 target_include_directories(unit_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(unit_tests PRIVATE amber_win32_gtest_main amber_win32_gtest amber_settings_form amber_core
+target_link_libraries(unit_tests PRIVATE amber_win32_gtest_main amber_win32_gtest amber_settings_form amber_core amber_temp_dir amber_bmp_writer
                       ${AMBER_SCREEN_GL_LIBS})
 
 # The tests on real GL, on Wine's OpenGL through a hidden window.
@@ -36,11 +36,11 @@ set(win32_gl_tests
   content/calendar_test.cpp content/clock_test.cpp content/delayed_model_test.cpp
   content/frame_counter_test.cpp content/heart_test.cpp
   video/display_test.cpp)
-add_executable(gl_tests ${win32_gl_tests} support/temp_dir.cpp support/test_models.cpp
+add_executable(gl_tests ${win32_gl_tests} support/test_models.cpp
                support/show_packages.cpp)
 target_include_directories(gl_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(gl_tests PRIVATE amber_win32_gtest_main amber_win32_gtest amber_core
-                      amber_offscreen)
+                      amber_offscreen amber_temp_dir amber_bmp_writer)
 
 add_executable(preview-host WIN32 win32/preview_host.cpp)
 target_link_libraries(preview-host PRIVATE amber_core ${AMBER_SCREEN_GL_LIBS})

@@ -1,11 +1,14 @@
 #include "app/headless_driver.h"
 
+#include <memory>
+
 #include "scene/frame_ticks.h"
 #include "video/display.h"
 
 HeadlessDriver::HeadlessDriver(const Settings& settings, int32_t width, int32_t height) {
     frameTicks = 0;  // nodes made at start-up stamp the display's first tick
-    startShow(show_, new Settings(settings), Display::onCurrentContext(width, height));
+    startShow(show_, std::make_unique<Settings>(settings),
+              Display::onCurrentContext(width, height));
 }
 
 HeadlessDriver::~HeadlessDriver() {

@@ -4,8 +4,10 @@
 
 #include <cstdio>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "app/frame_pacer.h"
 #include "app/host_options.h"
@@ -60,7 +62,7 @@ int runRenderMode(const std::string& commandLine) {
     textureCache.prefetchImages({showPackages.begin(), showPackages.end()});
 
     platform::installStopSignals();
-    Settings* settings = settingsFile.is_open() ? new Settings(settingsFile) : new Settings();
+    auto settings = settingsFile.is_open() ? std::make_unique<Settings>(settingsFile) : std::make_unique<Settings>();
     // Read once and let go: Windows cannot replace a file that is held open,
     // and the configuration program saves by replacing it, also mid-show.
     settingsFile.close();
@@ -68,12 +70,13 @@ int runRenderMode(const std::string& commandLine) {
     const HostOptions hostOptions = readHostOptions(commandLine, *settings, warnings);
     std::istringstream lines(warnings);
     for (std::string line; std::getline(lines, line);) std::fprintf(stderr, "amber-bell: %s\n", line.c_str());
-    Display* display = new Display(settings->screenWidth(), settings->screenHeight(), settings->screenDepth(),
-                                   hostOptions.multisample);
+    auto display = std::make_unique<Display>(settings->screenWidth(), settings->screenHeight(),
+                                             settings->screenDepth(), hostOptions.multisample);
     if (!display->inHostWindow()) platform::coverMonitors(platform::listMonitors());
     FramePacer pacer(frameDelayUs(hostOptions, display->inHostWindow()));
     Show show;
-    startShow(show, settings, display);
+    startShow(show, std::move(settings), std::move(display));
+    Display& screen = *show.display;
 
     Uint32 lastSizeCheck = 0;
     while (!showFinished(show)) {
@@ -87,13 +90,13 @@ int runRenderMode(const std::string& commandLine) {
         // that take the scene apart would draw into nothing, and a GL driver
         // may then work on buffers of a size it can no longer learn. The
         // scene is torn down without them.
-        if (show.stopRequested && display->hostWindowGone()) break;
+        if (show.stopRequested && screen.hostWindowGone()) break;
         if (platform::statusRequested() && !show.stopRequested) {
             std::fprintf(stderr, "amber-bell: %s\n", showStatus(show).c_str());
         }
-        if (display->inHostWindow() && SDL_GetTicks() - lastSizeCheck >= hostWindowCheckMs) {
+        if (screen.inHostWindow() && SDL_GetTicks() - lastSizeCheck >= hostWindowCheckMs) {
             lastSizeCheck = SDL_GetTicks();
-            display->followHostWindow();
+            screen.followHostWindow();
         }
         pacer.waitForNextFrame();
         drawFrame(show, SDL_GetTicks(), swapSdlBuffers);

@@ -10,6 +10,7 @@
 #include "content/digital_clock.h"
 #include "content/frame_counter.h"
 #include "content/heart.h"
+#include "content/show_models.h"
 #include "scene/attach_calls.h"
 #include "scene/behaviours.h"
 #include "scene/hooks.h"
@@ -22,7 +23,7 @@ constexpr double spinDegreesPerSecond = 7.0;
 
 SceneNode* makeBackground() {
     auto* background = new SceneNode;
-    background->loadModel("main.pak", "fon");
+    background->loadModel(backgroundModel.package, backgroundModel.entry);
     background->setScale(4.0, 3.0, 3.0);
     background->setTranslation(0, 0, -100);
     background->setRotation(0, 180, 180);
@@ -51,7 +52,7 @@ SceneNode* makeHeartGroup(double sign, double startAngle) {
     BoundCall beat = endlessCall();
     beat.setParams(behaviourHeartBeat, 1, 0, 0, 0);
     attachCalls(*heart, {beat});
-    heart->loadModel("main.pak", "serdce");
+    heart->loadModel(heartModel.package, heartModel.entry);
     group->addChild(heart);
     return group;
 }

@@ -4,6 +4,9 @@
 
 #include <GL/gl.h>
 
+#include <memory>
+#include <utility>
+
 #include "proctex/procedural_texture_registry.h"
 #include "scene/frame_ticks.h"
 #include "scene/scene_node.h"
@@ -11,11 +14,17 @@
 #include "settings/settings.h"
 #include "video/display.h"
 
-void startShow(Show& show, Settings* settings, Display* display) {
-    show.settings = settings;
-    show.display = display;
-    show.worldRoot = new SceneNode;
-    show.overlayRoot = new SceneNode;
+Show::Show() = default;
+
+Show::~Show() {
+    tearDownShow(*this);
+}
+
+void startShow(Show& show, std::unique_ptr<Settings> settings, std::unique_ptr<Display> display) {
+    show.settings = std::move(settings);
+    show.display = std::move(display);
+    show.worldRoot = std::make_unique<SceneNode>();
+    show.overlayRoot = std::make_unique<SceneNode>();
     setupLight();
     buildScene(show);
 }
@@ -44,12 +53,8 @@ bool showFinished(const Show& show) {
 }
 
 void tearDownShow(Show& show) {
-    delete show.settings;
-    show.settings = nullptr;
-    delete show.worldRoot;
-    show.worldRoot = nullptr;
-    delete show.overlayRoot;
-    show.overlayRoot = nullptr;
-    delete show.display;
-    show.display = nullptr;
+    show.settings.reset();
+    show.worldRoot.reset();
+    show.overlayRoot.reset();
+    show.display.reset();
 }

@@ -6,23 +6,31 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 class Display;
 class SceneNode;
 class Settings;
 
+// Members are destroyed in reverse order: the settings, the roots, then the
+// display, as tearDownShow does.
 struct Show {
-    Settings* settings = nullptr;    // owned
-    Display* display = nullptr;      // owned; destroyed last
-    SceneNode* worldRoot = nullptr;  // owned: background and heart, drawn first
-    SceneNode* overlayRoot = nullptr;  // owned: calendar, clock, frame counter
+    Show();
+    ~Show();
+    Show(const Show&) = delete;
+    Show& operator=(const Show&) = delete;
+
+    std::unique_ptr<Display> display;      // destroyed last
+    std::unique_ptr<SceneNode> overlayRoot;  // calendar, clock, frame counter
+    std::unique_ptr<SceneNode> worldRoot;    // background and heart, drawn first
+    std::unique_ptr<Settings> settings;
     bool stopRequested = false;
     uint64_t framesDrawn = 0;
 };
 
 // Takes the settings and the display, makes the two roots, sets up the light
 // and builds the scene from the settings.
-void startShow(Show& show, Settings* settings, Display* display);
+void startShow(Show& show, std::unique_ptr<Settings> settings, std::unique_ptr<Display> display);
 
 // One frame at `ticks` milliseconds since the display was made: procedural
 // textures, clear, the view 100 units out, the world root, the overlay root,

@@ -1,5 +1,6 @@
 #include "content/delayed_model.h"
 
+#include "content/show_models.h"
 #include "scene/bound_call.h"
 #include "scene/scene_node.h"
 
@@ -7,7 +8,7 @@ void behaviourDelayedModel(int32_t) {
     if (!(currentCall->time > delayedModelAfterMs)) return;
     currentCall->finish();
     auto* node = new SceneNode;
-    node->loadModel("main.pak", "nn");
+    node->loadModel(emblemModel.package, emblemModel.entry);
     node->setScale(0.5, 0.5, 0.5);
     currentNode->addChild(node);
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "content/show_models.h"
 #include "scene/attach_calls.h"
 #include "scene/behaviours.h"
 #include "scene/hooks.h"
@@ -50,7 +51,7 @@ BoundCall drift(int32_t axis) {
 SceneNode* makeSmallHeart() {
     auto* heart = new SceneNode;
     heart->addHook(hookBillboard, 0);
-    heart->loadModel("main.pak", "serdechko");
+    heart->loadModel(smallHeartModel.package, smallHeartModel.entry);
     heart->setTranslation(0, 0, 0);
     heart->setScale(0.6, 0.6, 0.6);
     BoundCall expire = endlessCall();

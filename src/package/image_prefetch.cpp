@@ -1,11 +1,9 @@
 #include "package/image_prefetch.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
-#include "package/package_reader.h"
+#include "package/package_load.h"
 
 void ImagePrefetch::start(const std::vector<std::string>& paths, const std::vector<std::string>& packageNames) {
     if (started_) return;
@@ -32,13 +30,11 @@ void ImagePrefetch::decodePackages(std::vector<std::string> paths) {
         size_t bytesHeld = 0;
         for (size_t p = 0; p < packageNames_.size() && bytesHeld <= maxBytesHeld; ++p) {
             std::vector<Decoded> images;
-            std::ifstream file(paths[p], std::ios::binary);
-            const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-            std::vector<PackageEntryView> entries;
+            LoadedPackage package;
             std::string error;
-            if (file && readPackageEntries(bytes.data(), bytes.size(), entries, error)) {
+            if (loadPackageFile(paths[p], package, error) == PackageLoad::loaded) {
                 std::vector<std::string> seen;  // a package finds the first entry of a name
-                for (const PackageEntryView& entry : entries) {
+                for (const PackageEntryView& entry : package.entries) {
                     if (std::find(seen.begin(), seen.end(), entry.name) != seen.end()) continue;
                     seen.push_back(entry.name);
                     if (!looksLikePng(entry.data, static_cast<size_t>(entry.size))) continue;

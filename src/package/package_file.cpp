@@ -5,98 +5,75 @@
 #include <cstring>
 
 #include "package/image_decode.h"
-#include "package/package_reader.h"
+#include "package/package_load.h"
 #include "package/png_decode.h"
 #include "video/texture_object.h"
 
-namespace {
-
-// The whole file, or the end of the program: a package that cannot be read is
-// an install that cannot show anything. Read to the end rather than trusting a
-// size query, which means nothing for directories and special files.
-std::vector<uint8_t> readWholeFileOrExit(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) std::exit(1);
-    std::vector<uint8_t> bytes;
-    uint8_t chunk[1 << 16];
-    size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
-        bytes.insert(bytes.end(), chunk, chunk + got);
-    }
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed) std::exit(1);
-    return bytes;
-}
-
-}  // namespace
-
 PackageFile::PackageFile(const std::string& path) {
-    const std::vector<uint8_t> file = readWholeFileOrExit(path);
-    std::vector<PackageEntryView> entries;
+    // A package that cannot be read is an install that cannot show anything.
+    LoadedPackage file;
     std::string error;
-    if (!readPackageEntries(file.data(), file.size(), entries, error)) {
+    const PackageLoad load = loadPackageFile(path, file, error);
+    if (load == PackageLoad::unreadable) std::exit(1);
+    if (load == PackageLoad::refused) {
         std::fprintf(stderr, "package %s refused: %s\n", path.c_str(), error.c_str());
         intact_ = false;
         return;
     }
     // Each entry gets a block of its own, so a reader that strays past its
     // entry is caught by the sanitizers instead of reading the neighbour.
-    const size_t count = entries.size();
-    names.reserve(count);
-    data.reserve(count);
-    blocks.reserve(count);
-    for (PackageEntryView& entry : entries) {
-        std::unique_ptr<uint8_t[]> block(new uint8_t[static_cast<size_t>(entry.size)]);
-        if (entry.size > 0) std::memcpy(block.get(), entry.data, static_cast<size_t>(entry.size));
-        data.push_back(EntryBytes{block.get(), entry.size});
-        blocks.push_back(std::move(block));
-        names.push_back(std::move(entry.name));
+    entries.reserve(file.entries.size());
+    for (PackageEntryView& view : file.entries) {
+        std::unique_ptr<uint8_t[]> block(new uint8_t[static_cast<size_t>(view.size)]);
+        if (view.size > 0) std::memcpy(block.get(), view.data, static_cast<size_t>(view.size));
+        const EntryBytes bytes{block.get(), view.size};
+        entries.push_back(Entry{std::move(view.name), std::move(block), bytes});
     }
-    textures.assign(count, 0);
-    textureUses.assign(count, 0);
 }
 
-int32_t PackageFile::findEntry(const std::string& name) const {
-    for (size_t i = 0; i < names.size(); ++i) {
-        if (names[i] == name) return static_cast<int32_t>(i);
+PackageFile::Entry* PackageFile::findEntry(const std::string& name) {
+    for (Entry& entry : entries) {
+        if (entry.name == name) return &entry;
     }
-    return -1;
+    return nullptr;
+}
+
+const PackageFile::Entry* PackageFile::findEntry(const std::string& name) const {
+    return const_cast<PackageFile*>(this)->findEntry(name);
 }
 
 EntryBytes PackageFile::entryBytes(const std::string& name) const {
-    const int32_t index = findEntry(name);
-    return index < 0 ? EntryBytes{} : data[static_cast<size_t>(index)];
+    const Entry* entry = findEntry(name);
+    return entry ? entry->data : EntryBytes{};
 }
 
 uint32_t PackageFile::acquireTexture(const std::string& name, const PlainPng* decoded) {
-    const int32_t found = findEntry(name);
-    if (found < 0) return 0;
-    const size_t i = static_cast<size_t>(found);
-    if (textures[i] == 0) {
+    Entry* entry = findEntry(name);
+    if (!entry) return 0;
+    if (entry->texture == 0) {
         RgbaImage image;
         // An image GL cannot take stays without a texture, like one that does
         // not decode.
         if (decoded && decoded->width > 0) {
             if (textureSizeSupported(decoded->width, decoded->height)) {
-                textures[i] = createTexture(decoded->width, decoded->height, decoded->rgba.data());
+                entry->texture = createTexture(decoded->width, decoded->height, decoded->rgba.data());
             }
-        } else if (decodeRgbaImage(data[i].data, static_cast<size_t>(data[i].size), image) &&
+        } else if (decodeRgbaImage(entry->data.data, static_cast<size_t>(entry->data.size), image) &&
                    textureSizeSupported(image.width, image.height)) {
-            textures[i] = createTexture(image.width, image.height, image.pixels, image.pitch);
+            entry->texture = createTexture(image.width, image.height, image.pixels, image.pitch);
         }
     }
-    ++textureUses[i];
-    return textures[i];
+    ++entry->textureUses;
+    return entry->texture;
 }
 
 void PackageFile::releaseTexture(uint32_t textureName) {
     if (textureName == 0) return;
-    for (size_t i = 0; i < textures.size(); ++i) {
-        if (textures[i] != textureName) continue;
-        if (--textureUses[i] == 0) {
-            deleteTexture(textures[i]);
-            textures[i] = 0;
+    for (Entry& entry : entries) {
+        if (entry.texture != textureName) continue;
+        if (--entry.textureUses == 0) {
+            deleteTexture(entry.texture);
+            entry.texture = 0;
         }
     }
 }

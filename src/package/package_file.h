@@ -2,9 +2,9 @@
 // name and handed out as pointers into its memory.
 //
 // Only the TextureCache makes PackageFiles (texture_cache.h); file layout and
-// checks are in package_reader.h. Four parallel arrays, one element per entry
-// in file order: `names`, `data` (owned blocks), `textures` (GL texture made
-// from the entry, 0 while there is none) and `textureUses`.
+// checks are in package_reader.h. One record per entry in file order: its
+// name, its bytes (an owned block), the GL texture made from it (0 while there
+// is none) and that texture's uses.
 //
 // A file that cannot be opened or read ends the program at once with exit
 // status 1 and no message (the install is incomplete; nothing can be shown).
@@ -53,20 +53,26 @@ public:
     void releaseTexture(uint32_t textureName);
 
     // Read-only views for tools and tests.
-    size_t entryCount() const { return names.size(); }
-    const std::string& entryName(size_t index) const { return names[index]; }
-    uint32_t entryTexture(size_t index) const { return textures[index]; }
-    int32_t entryTextureUses(size_t index) const { return textureUses[index]; }
+    size_t entryCount() const { return entries.size(); }
+    const std::string& entryName(size_t index) const { return entries[index].name; }
+    uint32_t entryTexture(size_t index) const { return entries[index].texture; }
+    int32_t entryTextureUses(size_t index) const { return entries[index].textureUses; }
     // False when the contents were refused (the package then has no entries).
     bool intact() const { return intact_; }
 
 private:
-    int32_t findEntry(const std::string& name) const;
+    struct Entry {
+        std::string name;
+        std::unique_ptr<uint8_t[]> block;  // the memory `data` points into
+        EntryBytes data;
+        uint32_t texture = 0;
+        int32_t textureUses = 0;
+    };
 
-    std::vector<uint32_t> textures;
-    std::vector<int32_t> textureUses;
-    std::vector<EntryBytes> data;
-    std::vector<std::string> names;
-    std::vector<std::unique_ptr<uint8_t[]>> blocks;  // the memory `data` points into
+    // The first entry of that name, or null.
+    Entry* findEntry(const std::string& name);
+    const Entry* findEntry(const std::string& name) const;
+
+    std::vector<Entry> entries;
     bool intact_ = true;
 };

@@ -1,34 +1,16 @@
 #include "package/texture_cache.h"
 
+#include <memory>
+
 // The program's one cache, made before main runs.
 TextureCache textureCache;
-
-TextureCache::~TextureCache() {
-    for (PackageFile* package : packages) delete package;
-}
 
 void TextureCache::setBasePath(const std::string& path) {
     basePath = path;
 }
 
-int32_t TextureCache::findIndex(const std::string& packageName) const {
-    for (size_t i = 0; i < packageKeys.size(); ++i) {
-        if (packageKeys[i] == packageName) return static_cast<int32_t>(i);
-    }
-    return -1;
-}
-
 PackageFile* TextureCache::acquirePackage(const std::string& packageName) {
-    const int32_t index = findIndex(packageName);
-    if (index >= 0) {
-        ++useCounts[static_cast<size_t>(index)];
-        return packages[static_cast<size_t>(index)];
-    }
-    PackageFile* package = new PackageFile(packagePath(packageName));
-    packages.push_back(package);
-    packageKeys.push_back(packageName);
-    useCounts.push_back(1);
-    return package;
+    return packages.acquire(packageName, [&] { return std::make_unique<PackageFile>(packagePath(packageName)); });
 }
 
 std::string TextureCache::packagePath(const std::string& packageName) const {
@@ -56,31 +38,20 @@ uint32_t TextureCache::acquireTexture(const std::string& packageName,
 }
 
 void TextureCache::releaseTexture(const std::string& packageName, uint32_t textureName) {
-    const int32_t index = findIndex(packageName);
-    if (index < 0) return;
-    packages[static_cast<size_t>(index)]->releaseTexture(textureName);
-    dropUse(static_cast<size_t>(index));
+    PackageFile* package = packages.object(packageName);
+    if (!package) return;
+    package->releaseTexture(textureName);
+    packages.release(packageName);
 }
 
 void TextureCache::releasePackage(const std::string& packageName) {
-    const int32_t index = findIndex(packageName);
-    if (index >= 0) dropUse(static_cast<size_t>(index));
-}
-
-void TextureCache::dropUse(size_t index) {
-    if (--useCounts[index] != 0) return;
-    delete packages[index];
-    packages.erase(packages.begin() + static_cast<std::ptrdiff_t>(index));
-    packageKeys.erase(packageKeys.begin() + static_cast<std::ptrdiff_t>(index));
-    useCounts.erase(useCounts.begin() + static_cast<std::ptrdiff_t>(index));
+    packages.release(packageName);
 }
 
 int32_t TextureCache::packageUses(const std::string& packageName) const {
-    const int32_t index = findIndex(packageName);
-    return index < 0 ? 0 : useCounts[static_cast<size_t>(index)];
+    return packages.uses(packageName);
 }
 
 PackageFile* TextureCache::findPackage(const std::string& packageName) const {
-    const int32_t index = findIndex(packageName);
-    return index < 0 ? nullptr : packages[static_cast<size_t>(index)];
+    return packages.object(packageName);
 }

@@ -4,9 +4,9 @@
 //
 // Packages are found by the name the caller gives (exact, case-sensitive,
 // e.g. "main.pak"), opened on the first use, counted, and closed when the last
-// use is given back; a later use reads the file anew. Three parallel arrays,
-// one element per open package: `packages` (owned), `packageKeys`, and the use
-// counts.
+// use is given back; a later use reads the file anew. One record per open
+// package: the package (owned), its name and its use count
+// (video/use_counted_registry.h).
 //
 // Path of a package: when `basePath` starts with the digit '0' (the initial
 // value "0"), the bare package name, relative to the current directory;
@@ -27,12 +27,13 @@
 
 #include "package/image_prefetch.h"
 #include "package/package_file.h"
+#include "video/use_counted_registry.h"
 
 class TextureCache {
 public:
+    // The destructor frees the packages still open (their data); GL textures
+    // are left alone.
     TextureCache() = default;
-    // Frees the packages still open (their data); GL textures are left alone.
-    ~TextureCache();
     TextureCache(const TextureCache&) = delete;
     TextureCache& operator=(const TextureCache&) = delete;
 
@@ -68,17 +69,12 @@ public:
     PackageFile* findPackage(const std::string& packageName) const;
 
 private:
-    int32_t findIndex(const std::string& packageName) const;
-    // Gives back one use at `index`; closes the package at 0.
-    void dropUse(size_t index);
     // The file of a package, by the base-path rule above.
     std::string packagePath(const std::string& packageName) const;
 
     std::string basePath = "0";
     ImagePrefetch prefetch;
-    std::vector<PackageFile*> packages;
-    std::vector<std::string> packageKeys;
-    std::vector<int32_t> useCounts;
+    UseCountedRegistry<PackageFile> packages;
 };
 
 extern TextureCache textureCache;

@@ -1,8 +1,8 @@
 // ProceduralTextureRegistry: the generated textures of the program, one per
 // distinct full texture name (syntax: procedural_name.h), shared and counted.
 //
-// Three parallel arrays in creation order: the textures (owned), their full
-// names and their use counts. Names compare exactly: names that differ in any
+// One record per name in creation order: the texture (owned), its full name
+// and its use count (video/use_counted_registry.h). Names compare exactly: names that differ in any
 // character, even after the last number, are two textures.
 //
 // A name that cannot be used (unknown kind, unparsable, a size GL cannot
@@ -23,12 +23,13 @@
 #include <vector>
 
 #include "proctex/procedural_texture.h"
+#include "video/use_counted_registry.h"
 
 class ProceduralTextureRegistry {
 public:
+    // The destructor frees what is still held, without GL (the context is
+    // gone at exit).
     ProceduralTextureRegistry() = default;
-    // Frees what is still held, without GL (the context is gone at exit).
-    ~ProceduralTextureRegistry();
     ProceduralTextureRegistry(const ProceduralTextureRegistry&) = delete;
     ProceduralTextureRegistry& operator=(const ProceduralTextureRegistry&) = delete;
 
@@ -45,15 +46,11 @@ public:
     // of names held (refused names included), and the texture of a name (null
     // when not held or refused).
     int32_t uses(const std::string& name) const;
-    size_t textureCount() const { return names.size(); }
-    ProceduralTexture* find(const std::string& name) const;
+    size_t textureCount() const { return textures.size(); }
+    ProceduralTexture* find(const std::string& name) const { return textures.object(name); }
 
 private:
-    int32_t findIndex(const std::string& name) const;
-
-    std::vector<ProceduralTexture*> textures;  // null for a refused name
-    std::vector<std::string> names;
-    std::vector<int32_t> useCounts;
+    UseCountedRegistry<ProceduralTexture> textures;  // null for a refused name
 };
 
 extern ProceduralTextureRegistry proceduralTextures;

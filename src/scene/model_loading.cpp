@@ -1,6 +1,7 @@
 // SceneNode::loadModel: a model entry of a package becomes sub-meshes of the
 // node, pointing into the package's bytes (layout: mesh/model_entry.h).
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -47,16 +48,14 @@ void SceneNode::loadModel(const std::string& packageName, const std::string& ent
     // before it are taken back, so the node keeps what it had.
     const size_t before = subMeshes.size();
     for (int32_t i = 0; i < count; ++i) {
-        auto* subMesh = new SubMesh;
+        auto subMesh = std::make_unique<SubMesh>();
         if (!subMesh->read(cursor, packageName, error)) {
-            delete subMesh;
-            for (size_t j = before; j < subMeshes.size(); ++j) delete subMeshes[j];
             subMeshes.resize(before);
             reportOnce(packageName, entryName,
                        "refused: sub-mesh " + std::to_string(i) + ": " + error);
             return;
         }
-        subMeshes.push_back(subMesh);
+        subMeshes.push_back(std::move(subMesh));
     }
     subMeshCount += count;
     hasMeshes = true;

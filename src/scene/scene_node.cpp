@@ -15,7 +15,7 @@ SceneNode::SceneNode() {
 
 SceneNode::~SceneNode() {
     for (const std::string& packageName : packageNames) textureCache.releasePackage(packageName);
-    for (int32_t i = 0; i < subMeshCount; ++i) delete subMeshes[static_cast<size_t>(i)];
+    subMeshes.clear();
     // The closing protocol empties a node before it is deleted; a node torn
     // down early (by its owner) still takes its subtree with it.
     for (SceneNode* child : children) delete child;

@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -56,7 +57,7 @@ public:
     bool closing = false;
     bool closed = false;
     std::vector<RenderHook> hooks;
-    std::vector<SubMesh*> subMeshes;        // owned, in load order
+    std::vector<std::unique_ptr<SubMesh>> subMeshes;  // in load order
     std::vector<std::string> packageNames;  // one per loadModel call
     int32_t subMeshCount = 0;
     bool hasMeshes = false;

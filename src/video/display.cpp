@@ -15,8 +15,8 @@
 #define GL_SEPARATE_SPECULAR_COLOR 0x81FA
 #endif
 
-Display* Display::onCurrentContext(int32_t width, int32_t height) {
-    Display* display = new Display();
+std::unique_ptr<Display> Display::onCurrentContext(int32_t width, int32_t height) {
+    std::unique_ptr<Display> display(new Display());
     display->width = width;
     display->height = height;
     display->depth = 32;

@@ -14,6 +14,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 struct EyePoint {
     double x = 0, y = 0, z = 0;
@@ -30,7 +31,7 @@ public:
     // has none); false asks for no multisampled buffers at all.
     Display(int32_t width, int32_t height, int32_t depth, bool multisample = true);
     // Adopts the GL context current on this thread; no SDL video.
-    static Display* onCurrentContext(int32_t width, int32_t height);
+    static std::unique_ptr<Display> onCurrentContext(int32_t width, int32_t height);
     ~Display();
     Display(const Display&) = delete;
     Display& operator=(const Display&) = delete;

@@ -33,7 +33,7 @@ TEST_F(HeadlessDriverTest, ShutdownTakesDepthPlusOneFramesThenTearsDown) {
     for (int extra : {0, 3, 8}) {
         HeadlessDriver driver(Settings(), 64, 64);
         driver.step(16);
-        chain(driver.show().worldRoot, extra);
+        chain(driver.show().worldRoot.get(), extra);
         const int depth = std::max(depthBelow(*driver.show().worldRoot),
                                    depthBelow(*driver.show().overlayRoot));
         EXPECT_EQ(driver.finish(), depth + 1) << "depth " << depth;
@@ -57,7 +57,7 @@ TEST_F(HeadlessDriverTest, FramesSampleTheGivenTicks) {
 
 TEST_F(HeadlessDriverTest, ASecondShutdownRequestChangesNothing) {
     HeadlessDriver driver(Settings(), 64, 64);
-    chain(driver.show().worldRoot, 2);
+    chain(driver.show().worldRoot.get(), 2);
     beginShutdown(driver.show());
     driver.step(16);
     beginShutdown(driver.show());

@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "app/preview_scale.h"
-#include "support/temp_dir.h"
+#include "common/bmp_writer.h"
+#include "common/temp_dir.h"
 
 namespace {
 
@@ -34,46 +35,38 @@ uint32_t gradientAt(int x, int y) {
     return uint32_t(x * 255 / 151) << 16 | uint32_t(y * 255 / 111) << 8 | 0x40;
 }
 
-// A bitmap file: bottom-up rows unless `topDown`, padded to 4 bytes with 0xEE
-// so that reading rows at the wrong distance shows. bpp 24 (the pattern), 32
-// (the pattern plus a fourth byte) or 8 (a grey palette, the pattern's blue).
-Bytes bitmapFile(int width, int height, int bpp = 24, bool topDown = false,
-                 uint32_t (*colourAt)(int, int) = patternAt) {
+// A 24-bit bitmap file of the colours 0xRRGGBB, bottom-up rows unless
+// `topDown`, padded with 0xEE so that reading rows at the wrong distance shows.
+Bytes bitmapFile(int width, int height, bool topDown = false, uint32_t (*colourAt)(int, int) = patternAt) {
+    Bytes rgba;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const uint32_t c = colourAt(x, y);
+            rgba.insert(rgba.end(), {uint8_t(c >> 16), uint8_t(c >> 8), uint8_t(c), 0xFF});
+        }
+    }
+    return encodeBmp24(width, height, rgba, {topDown, 0xEE});
+}
+
+// A bitmap of a depth the bitmap writer does not make (and the preview does
+// not take): 32 bits (the pattern plus a fourth byte) or 8 (a grey palette).
+Bytes otherDepthBitmap(int width, int height, int bpp) {
     const uint32_t paletteBytes = bpp == 8 ? 256 * 4 : 0;
     const uint32_t rowBytes = (static_cast<uint32_t>(width) * bpp / 8 + 3) & ~3u;
     const uint32_t dataOffset = 14 + 40 + paletteBytes;
     Bytes out = {'B', 'M'};
-    put32(out, dataOffset + rowBytes * static_cast<uint32_t>(height));
-    put32(out, 0);
-    put32(out, dataOffset);
-    put32(out, 40);
-    put32(out, static_cast<uint32_t>(width));
-    put32(out, static_cast<uint32_t>(topDown ? -height : height));
+    for (uint32_t v : {dataOffset + rowBytes * height, 0u, dataOffset, 40u, uint32_t(width), uint32_t(height)}) put32(out, v);
     put16(out, 1);
     put16(out, static_cast<uint32_t>(bpp));
-    put32(out, 0);  // no compression
-    put32(out, rowBytes * static_cast<uint32_t>(height));
-    put32(out, 2835);
-    put32(out, 2835);
-    put32(out, bpp == 8 ? 256 : 0);
-    put32(out, 0);
-    for (uint32_t i = 0; i < paletteBytes / 4; ++i) {
-        out.insert(out.end(), {static_cast<uint8_t>(i), static_cast<uint8_t>(i), static_cast<uint8_t>(i), 0});
-    }
+    for (uint32_t v : {0u, rowBytes * height, 2835u, 2835u, bpp == 8 ? 256u : 0u, 0u}) put32(out, v);
+    for (uint32_t i = 0; i < paletteBytes / 4; ++i) out.insert(out.end(), {uint8_t(i), uint8_t(i), uint8_t(i), 0});
     for (int row = 0; row < height; ++row) {
-        const int y = topDown ? row : height - 1 - row;
-        const size_t start = out.size();
         for (int x = 0; x < width; ++x) {
-            const uint32_t c = colourAt(x, y);
-            if (bpp == 8) {
-                out.push_back(static_cast<uint8_t>(c));
-                continue;
-            }
-            out.insert(out.end(), {static_cast<uint8_t>(c), static_cast<uint8_t>(c >> 8),
-                                   static_cast<uint8_t>(c >> 16)});
-            if (bpp == 32) out.push_back(0xFF);
+            const uint32_t c = patternAt(x, height - 1 - row);
+            if (bpp == 8) out.push_back(uint8_t(c));
+            else out.insert(out.end(), {uint8_t(c), uint8_t(c >> 8), uint8_t(c >> 16), 0xFF});
         }
-        while (out.size() - start < rowBytes) out.push_back(0xEE);
+        out.resize(out.size() + rowBytes - static_cast<uint32_t>(width) * bpp / 8, 0xEE);
     }
     return out;
 }
@@ -108,7 +101,7 @@ TEST(PreviewMode, PictureIsShownPixelForPixelFromTheTopLeft) {
     expectPattern(paint, 152, 40);  // rows 40..111 keep the background
     EXPECT_EQ(paint.pixels[0], 0x302010u);  // blue 0x10, green 0x20, red 0x30 in the file
 
-    const std::string topDown = dir.write("top-down.ppk", text(bitmapFile(152, 40, 24, true)));
+    const std::string topDown = dir.write("top-down.ppk", text(bitmapFile(152, 40, true)));
     expectPattern(previewPaintForArea(topDown, 152, 112), 152, 40);
 }
 
@@ -134,7 +127,7 @@ TEST(PreviewMode, PaddedRowsAreReadAtTheirPitch) {
 // centred, black around it.
 TEST(PreviewMode, AreaWidthPicksBlackPixelForPixelOrScaled) {
     TempDir dir;
-    const std::string path = dir.write("preview.ppk", text(bitmapFile(152, 112, 24, false, gradientAt)));
+    const std::string path = dir.write("preview.ppk", text(bitmapFile(152, 112, false, gradientAt)));
     struct Case {
         int32_t areaWidth, areaHeight;
         int32_t left, top, width, height;  // where the picture lands; width 0: black
@@ -190,8 +183,8 @@ TEST(PreviewMode, MissingOrNonTwentyFourBitPicturesAreBlack) {
     TempDir dir;
     expectBlack(previewPaintForArea(dir.path() + "/missing.ppk", 152, 30), 152, 30);
     expectBlack(previewPaintForArea(dir.path(), 152, 30), 152, 30);  // a folder
-    expectBlack(previewPaintForArea(dir.write("8.ppk", text(bitmapFile(152, 10, 8))), 152, 30), 152, 30);
-    expectBlack(previewPaintForArea(dir.write("32.ppk", text(bitmapFile(152, 10, 32))), 152, 30), 152, 30);
+    expectBlack(previewPaintForArea(dir.write("8.ppk", text(otherDepthBitmap(152, 10, 8))), 152, 30), 152, 30);
+    expectBlack(previewPaintForArea(dir.write("32.ppk", text(otherDepthBitmap(152, 10, 32))), 152, 30), 152, 30);
     expectBlack(previewPaintForArea(dir.write("text.ppk", "not a bitmap at all"), 152, 30), 152, 30);
     expectBlack(previewPaintForArea(dir.write("empty.ppk", ""), 152, 30), 152, 30);
 }

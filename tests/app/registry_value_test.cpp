@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "support/temp_dir.h"
+#include "common/temp_dir.h"
 
 namespace {
 

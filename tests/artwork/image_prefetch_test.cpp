@@ -14,7 +14,7 @@
 #include "package/texture_cache.h"
 #include "real_packages.h"
 #include "support/offscreen_context.h"
-#include "support/temp_dir.h"
+#include "common/temp_dir.h"
 
 namespace {
 

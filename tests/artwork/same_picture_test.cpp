@@ -12,7 +12,7 @@
 
 #include "packages.h"
 #include "show_render.h"
-#include "support/temp_dir.h"
+#include "common/temp_dir.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "package/package_writer.h"
 #include "package/texture_cache.h"
 #include "support/offscreen_context.h"
-#include "support/temp_dir.h"
+#include "common/temp_dir.h"
 #include "video/display.h"
 
 class MeshScene {
@@ -24,7 +24,7 @@ public:
 
     MeshScene() {
         if (!context.valid()) return;
-        display.reset(Display::onCurrentContext(size, size));
+        display = Display::onCurrentContext(size, size);
         textureCache.setBasePath(dir.path() + "/");
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     }

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "package/package_writer.h"
-#include "support/temp_dir.h"
+#include "common/temp_dir.h"
 
 namespace {
 

@@ -1,10 +1,13 @@
 // Small images for tests, as the bytes of BMP files (which SDL_image decodes):
-// 32-bit with an alpha channel (BITMAPV4HEADER with channel masks), and 24-bit
-// without one, whose rows are padded to 4 bytes.
+// 32-bit with an alpha channel (BITMAPV4HEADER with channel masks, which the
+// bitmap writer does not make), and 24-bit without one, whose rows are padded
+// to 4 bytes (common/bmp_writer.h).
 #pragma once
 
 #include <cstdint>
 #include <vector>
+
+#include "common/bmp_writer.h"
 
 namespace testimages {
 
@@ -65,35 +68,12 @@ inline std::vector<uint8_t> solidBmp32(int32_t width, int32_t height, uint8_t r,
     return bmp32(width, height, rgba);
 }
 
-// `rgb` holds width x height pixels, 3 bytes each, top row first.
+// `rgb` holds width x height pixels, 3 bytes each, top row first; the file's
+// rows are top-down too.
 inline std::vector<uint8_t> bmp24(int32_t width, int32_t height, const std::vector<uint8_t>& rgb) {
-    const uint32_t rowSize = static_cast<uint32_t>((width * 3 + 3) / 4 * 4);
-    const uint32_t imageSize = rowSize * static_cast<uint32_t>(height);
-    std::vector<uint8_t> out{'B', 'M'};
-    put32(out, 14 + 40 + imageSize);
-    put32(out, 0);
-    put32(out, 14 + 40);
-    put32(out, 40);
-    put32(out, static_cast<uint32_t>(width));
-    put32(out, static_cast<uint32_t>(-height));
-    put16(out, 1);
-    put16(out, 24);
-    put32(out, 0);  // BI_RGB
-    put32(out, imageSize);
-    put32(out, 2835);
-    put32(out, 2835);
-    put32(out, 0);
-    put32(out, 0);
-    for (int32_t y = 0; y < height; ++y) {
-        for (int32_t x = 0; x < width; ++x) {
-            const int32_t i = (y * width + x) * 3;
-            out.push_back(rgb[i + 2]);
-            out.push_back(rgb[i + 1]);
-            out.push_back(rgb[i + 0]);
-        }
-        for (uint32_t pad = static_cast<uint32_t>(width * 3); pad < rowSize; ++pad) out.push_back(0);
-    }
-    return out;
+    std::vector<uint8_t> rgba;
+    for (size_t i = 0; i + 2 < rgb.size(); i += 3) rgba.insert(rgba.end(), {rgb[i], rgb[i + 1], rgb[i + 2], 255});
+    return encodeBmp24(width, height, rgba, {.topDown = true});
 }
 
 }  // namespace testimages

@@ -9,7 +9,7 @@
 #include "package/package_writer.h"
 #include "package/test_images.h"
 #include "support/offscreen_context.h"
-#include "support/temp_dir.h"
+#include "common/temp_dir.h"
 
 namespace {
 

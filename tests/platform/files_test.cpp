@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "support/temp_dir.h"
+#include "common/temp_dir.h"
 
 namespace {
 

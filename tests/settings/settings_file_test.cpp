@@ -7,7 +7,7 @@
 #include <iterator>
 #include <sstream>
 
-#include "support/temp_dir.h"
+#include "common/temp_dir.h"
 
 namespace {
 

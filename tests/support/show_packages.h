@@ -8,7 +8,7 @@
 #include <string>
 
 #include "scene/scene_node.h"
-#include "support/temp_dir.h"
+#include "common/temp_dir.h"
 
 class ShowPackages {
 public:

@@ -9,7 +9,7 @@
 
 #include "mesh/model_writer.h"
 #include "package/package_writer.h"
-#include "support/temp_dir.h"
+#include "common/temp_dir.h"
 
 // A size x size square centred on the origin in the z = 0 plane, normals +Z,
 // texture coordinates 0..1, white material.

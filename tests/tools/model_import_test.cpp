@@ -12,13 +12,13 @@
 
 #include "app/show_packages.h"
 #include "common/png_writer.h"
-#include "image_resize.h"
+#include "common/rgba_image.h"
 #include "mesh/model_entry.h"
 #include "obj_export.h"
 #include "pak_commands.h"
 #include "retexture.h"
 #include "snapshot.h"
-#include "support/temp_dir.h"
+#include "common/temp_dir.h"
 
 namespace {
 

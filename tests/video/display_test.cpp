@@ -13,7 +13,7 @@ namespace {
 
 struct DisplayOn {
     explicit DisplayOn(int32_t w, int32_t h) : context(w, h) {
-        if (context.valid()) display.reset(Display::onCurrentContext(w, h));
+        if (context.valid()) display = Display::onCurrentContext(w, h);
     }
     OffscreenContext context;
     std::unique_ptr<Display> display;

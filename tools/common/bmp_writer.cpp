@@ -7,7 +7,7 @@
 
 #include "package/byte_writer.h"
 
-std::vector<uint8_t> encodeBmp24(int width, int height, const std::vector<uint8_t>& rgba) {
+std::vector<uint8_t> encodeBmp24(int width, int height, const std::vector<uint8_t>& rgba, BmpLayout layout) {
     if (width <= 0 || height <= 0 || rgba.size() != static_cast<size_t>(width) * height * 4) {
         throw std::runtime_error("encodeBmp24: the pixels do not match the size");
     }
@@ -22,7 +22,7 @@ std::vector<uint8_t> encodeBmp24(int width, int height, const std::vector<uint8_
     writer.putU32(54);               // offset of the pixels
     writer.putU32(40);               // BITMAPINFOHEADER
     writer.putI32(width);
-    writer.putI32(height);           // positive: bottom-up
+    writer.putI32(layout.topDown ? -height : height);
     writer.putU16(1);                // planes
     writer.putU16(24);               // bits per pixel
     writer.putU32(0);                // no compression
@@ -31,12 +31,13 @@ std::vector<uint8_t> encodeBmp24(int width, int height, const std::vector<uint8_
     writer.putU32(2835);
     writer.putU32(0);
     writer.putU32(0);
-    for (int y = height - 1; y >= 0; --y) {
+    for (int row = 0; row < height; ++row) {
+        const int y = layout.topDown ? row : height - 1 - row;
         for (int x = 0; x < width; ++x) {
             const uint8_t* p = &rgba[(static_cast<size_t>(y) * width + x) * 4];
             for (int channel : {2, 1, 0}) writer.putU8(p[channel]);
         }
-        writer.putZeros(rowBytes - static_cast<uint32_t>(width) * 3);
+        for (uint32_t pad = static_cast<uint32_t>(width) * 3; pad < rowBytes; ++pad) writer.putU8(layout.padding);
     }
     return out;
 }

@@ -1,5 +1,6 @@
 // Reading and writing a file whole, for the tools: packages, model files and
-// their textures, pictures, exported entries. A plain write: the file is
+// their textures, pictures, exported entries. Reading is the show's own
+// (platform/read_whole_file.h). A plain write: the file is
 // truncated and written in place (the screensaver's own files are replaced
 // in one step instead, platform/replace_whole_file.h).
 #pragma once
@@ -9,9 +10,9 @@
 #include <string>
 #include <vector>
 
-// The bytes of the file at `path`. False, with `error` "cannot open PATH:
-// reason" or "cannot read PATH", when it cannot be read.
-bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes, std::string& error);
+#include "platform/read_whole_file.h"
+
+using platform::readWholeFile;
 
 // Makes `path` hold `size` bytes from `data`. False, with `error` "cannot
 // write PATH", when it cannot.

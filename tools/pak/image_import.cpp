@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "image_resize.h"
+#include "common/rgba_image.h"
 #include "package/image_decode.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Image import (`pak import`): an image file, or a texture of an imported
 // model, decoded to packed RGBA and, when a side is not a power of two (or is
 // above maxImportedTextureSide), resampled to the nearest power of two
-// (image_resize.h), as the show's textures must be.
+// (common/rgba_image.h), as the show's textures must be.
 #pragma once
 
 #include <cstddef>
@@ -9,12 +9,13 @@
 #include <string>
 #include <vector>
 
-struct ImportedImage {
+#include "common/rgba_image.h"
+
+// The picture's sides are powers of two.
+struct ImportedImage : Picture {
     std::string entryName;
     std::string source;                    // the file, or the model file's name for it
     int32_t sourceWidth = 0, sourceHeight = 0;
-    int32_t width = 0, height = 0;         // powers of two
-    std::vector<uint8_t> rgba;             // packed rows, first row first
 };
 
 constexpr int32_t maxImportedTextureSide = 2048;

@@ -7,15 +7,12 @@
 
 bool loadPackage(const std::string& path, LoadedPackage& package, std::ostream& err) {
     std::string error;
-    if (!readWholeFile(path, package.bytes, error)) {
-        err << "pak: " << error << "\n";
-        return false;
+    switch (loadPackageFile(path, package, error)) {
+    case PackageLoad::loaded: return true;
+    case PackageLoad::unreadable: err << "pak: " << error << "\n"; return false;
+    case PackageLoad::refused: err << "pak: " << path << ": " << error << "\n"; return false;
     }
-    if (!readPackageEntries(package.bytes.data(), package.bytes.size(), package.entries, error)) {
-        err << "pak: " << path << ": " << error << "\n";
-        return false;
-    }
-    return true;
+    return false;
 }
 
 const PackageEntryView* findEntry(const LoadedPackage& package, const std::string& name) {

@@ -9,13 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "package/package_reader.h"
-
-// A package read and parsed; `entries` point into `bytes`.
-struct LoadedPackage {
-    std::vector<uint8_t> bytes;
-    std::vector<PackageEntryView> entries;
-};
+#include "package/package_load.h"
 
 bool loadPackage(const std::string& path, LoadedPackage& package, std::ostream& err);
 // The package's first entry of that name, or null.

@@ -1,4 +1,4 @@
-#include "image_resize.h"
+#include "common/rgba_image.h"
 
 #include <algorithm>
 #include <cmath>
@@ -40,6 +40,29 @@ std::vector<Taps> tapsFor(int32_t source, int32_t target) {
 }
 
 }  // namespace
+
+Picture reduced(const Picture& image, int32_t factor) {
+    Picture out;
+    out.width = image.width / factor;
+    out.height = image.height / factor;
+    out.rgba.resize(static_cast<size_t>(out.width) * out.height * 4);
+    for (int32_t y = 0; y < out.height; ++y) {
+        for (int32_t x = 0; x < out.width; ++x) {
+            uint32_t sum[4] = {0, 0, 0, 0};
+            for (int32_t dy = 0; dy < factor; ++dy) {
+                const uint8_t* p = &image.rgba[(static_cast<size_t>(y * factor + dy) * image.width +
+                                                  x * factor) * 4];
+                for (int32_t dx = 0; dx < factor * 4; ++dx) sum[dx % 4] += p[dx];
+            }
+            const uint32_t n = static_cast<uint32_t>(factor * factor);
+            for (int c = 0; c < 4; ++c) {
+                out.rgba[(static_cast<size_t>(y) * out.width + x) * 4 + c] =
+                    static_cast<uint8_t>((sum[c] + n / 2) / n);
+            }
+        }
+    }
+    return out;
+}
 
 int32_t nearestPowerOfTwo(int32_t size, int32_t limit) {
     int32_t power = 1;

@@ -1,9 +1,22 @@
-// Resizing imported texture images to the sizes the show's textures take:
-// powers of two (its GL is used without the non-power-of-two extension).
+// Picture: the tools' RGBA image, 8-bit straight RGBA in packed rows, top row
+// first; what the tools render, import and write. Two ways to change its size: the box
+// reduction of a supersampled rendering (snapshot) and the tent-filtered
+// resampling to any size (imported textures, which must be powers of two).
 #pragma once
 
 #include <cstdint>
 #include <vector>
+
+// One picture; the tools' only RGBA image type.
+struct Picture {
+    int32_t width = 0;
+    int32_t height = 0;
+    std::vector<uint8_t> rgba;  // width x height x 4 bytes, top row first
+};
+
+// Averages factor x factor blocks, rounding to nearest (width and height must
+// be multiples of `factor`).
+Picture reduced(const Picture& image, int32_t factor);
 
 // The power of two nearest to `size` on a log scale (300 -> 256, 400 -> 512),
 // at least 1 and at most `limit` (itself a power of two).

@@ -1,23 +1,26 @@
-#include "temp_dir.h"
+#include "common/temp_dir.h"
 
 #include <filesystem>
 #include <fstream>
 #include <random>
 
-TempDir::TempDir() {
-    // $TMPDIR or /tmp on POSIX, the user's temporary folder on Windows.
+TempDir::TempDir(const std::string& prefix) {
     std::error_code error;
     const std::filesystem::path base = std::filesystem::temp_directory_path(error);
-    if (error) return;
+    if (error) {
+        error_ = "no temporary folder: " + error.message();
+        return;
+    }
     std::random_device seed;
     std::mt19937 random(seed());
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::filesystem::path candidate = base / ("amber-test-" + std::to_string(random()));
+        const std::filesystem::path candidate = base / (prefix + std::to_string(random()));
         if (std::filesystem::create_directory(candidate, error)) {
             path_ = candidate.string();
             return;
         }
     }
+    error_ = "cannot make a folder in " + base.string();
 }
 
 TempDir::~TempDir() {
