@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -162,21 +161,15 @@ TEST(PreviewMode, AreaWidthPicksBlackPixelForPixelOrScaled) {
     EXPECT_TRUE(previewPaintForArea(path, 300, 0).pixels.empty());
 }
 
-// Scaled up, a hard edge becomes a smooth ramp, never blocks of pixels.
+// Scaled up, a hard edge becomes a smooth ramp from black to white in steps
+// of at most 2, never blocks of pixels.
 TEST(PreviewMode, ScaledPictureIsSmooth) {
-    const PreviewPaint picture{2, 1, {0x000000, 0xFFFFFF}};
-    const PreviewPaint paint = fitPreviewToArea(picture, 304, 152);
+    const PreviewPaint paint = fitPreviewToArea(PreviewPaint{2, 1, {0x000000, 0xFFFFFF}}, 304, 152);
     ASSERT_EQ(paint.pixels.size(), 304u * 152u);
-    std::set<uint32_t> levels;
     const uint32_t* row = &paint.pixels[75 * 304];
-    for (int x = 1; x < 304; ++x) {
-        ASSERT_GE(row[x] & 0xFF, row[x - 1] & 0xFF) << "at " << x;
-        ASSERT_LE((row[x] & 0xFF) - (row[x - 1] & 0xFF), 2u) << "at " << x;
-        levels.insert(row[x]);
-    }
-    EXPECT_GT(levels.size(), 100u);
     EXPECT_EQ(row[0], 0u);
     EXPECT_EQ(row[303], 0xFFFFFFu);
+    for (int x = 1; x < 304; ++x) ASSERT_LE((row[x] & 0xFF) - (row[x - 1] & 0xFF), 2u) << "at " << x;
 }
 
 TEST(PreviewMode, MissingOrNonTwentyFourBitPicturesAreBlack) {
