@@ -2,7 +2,9 @@
 # (tests/support/check-mate-screensaver); the build's program goes into the
 # daemon's hack folder in a mount namespace of the test's own (root only).
 source "$AMBER_TEST_SUPPORT/e2e-lib.sh"
-hacks=/usr/lib/mate-screensaver/mate-screensaver
+# The daemon's own hack folder: Debian 13 moved it to libexec.
+hacks=/usr/libexec/mate-screensaver
+[ -d "$hacks" ] || hacks=/usr/lib/mate-screensaver/mate-screensaver
 [ -d "$hacks" ] ||
     { echo "SKIP: mate-screensaver is not installed (scripts/install-deps installs it)"; exit 77; }
 [ "$(id -u)" = 0 ] && unshare --mount --propagation private true 2>/dev/null ||
