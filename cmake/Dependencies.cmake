@@ -11,7 +11,7 @@ find_package(PNG REQUIRED)                                     # libpng-dev: PNG
 # What the layers (src/CMakeLists.txt) and the on-screen programs link, by role.
 set(AMBER_PLATFORM posix)
 set(AMBER_IMAGE_DECODER sdl_image)
-set(AMBER_OS_LIBS X11::X11)                                # platform
+set(AMBER_OS_LIBS X11::X11 ${CMAKE_DL_LIBS})               # platform
 set(AMBER_SDL_LIBS PkgConfig::SDL)                         # video, package, app
 set(AMBER_GLU_LIBS PkgConfig::GLU)                         # video
 set(AMBER_IMAGE_LIBS PkgConfig::SDL_IMAGE PNG::PNG)        # package

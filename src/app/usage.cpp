@@ -6,6 +6,7 @@
 #include "platform/paths.h"
 #include "platform/registry.h"
 #include "settings/settings_path.h"
+#include "video/sdl_library.h"
 
 namespace {
 
@@ -60,5 +61,7 @@ std::string usageText(SwitchRule rule) {
 }
 
 std::string versionText() {
-    return std::string("amber-bell ") + AMBER_VERSION + "\n";
+    // The SDL is the one loaded now, not the one built against: bug reports
+    // need to know which of the libraries called SDL 1.2 drew the show.
+    return std::string("amber-bell ") + AMBER_VERSION + "\nSDL: " + describeSdlLibrary(linkedSdlLibrary()) + "\n";
 }

@@ -10,5 +10,6 @@
 
 std::string usageText(SwitchRule rule);
 
-// "amber-bell <version>" and a line break.
+// "amber-bell <version>", then "SDL: " and the SDL loaded at run time
+// (video/sdl_library.h), each on a line of its own.
 std::string versionText();

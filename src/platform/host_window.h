@@ -44,4 +44,10 @@ bool hostWindowSize(uint64_t id, int32_t& width, int32_t& height);
 // process.
 void stopWhenHostWindowGoes();
 
+// SDL's name for the video driver of the windows the show lives among
+// ("x11"), so that a missing display fails the start instead of SDL falling
+// back to a terminal or an invisible buffer; null where SDL's own choice is
+// right.
+const char* windowSystemVideoDriver();
+
 }  // namespace platform

@@ -11,6 +11,7 @@
 #include "platform/host_window.h"
 #include "platform/process.h"
 #include "video/display.h"
+#include "video/sdl_library.h"
 
 #ifndef GL_MULTISAMPLE_ARB
 #define GL_MULTISAMPLE_ARB 0x809D
@@ -24,7 +25,7 @@ namespace {
     std::exit(1);
 }
 
-void requestGlAttributes(bool multisample) {
+void requestGlAttributes(bool multisample, const SdlStartup& startup) {
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
@@ -33,15 +34,16 @@ void requestGlAttributes(bool multisample) {
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, multisample ? 1 : 0);
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, multisample ? 4 : 0);
     SDL_GL_SetAttribute(SDL_GL_ACCELERATED_VISUAL, 1);
+    if (startup.swapControl >= 0) SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, startup.swapControl);
 }
 
 // Opens the mode; a driver without multisampling gets a second, plain request.
 // In a host's window SDL draws into that window: no full-screen mode.
-void openMode(int32_t width, int32_t height, bool hosted, bool multisample) {
+void openMode(int32_t width, int32_t height, bool hosted, bool multisample, const SdlStartup& startup) {
     const SDL_VideoInfo* info = SDL_GetVideoInfo();
     Uint32 flags = hosted ? SDL_OPENGL : SDL_OPENGL | SDL_FULLSCREEN | SDL_HWSURFACE | SDL_ASYNCBLIT;
     if (!hosted && info && info->blit_hw) flags |= SDL_HWACCEL;
-    requestGlAttributes(multisample);
+    requestGlAttributes(multisample, startup);
     if (SDL_SetVideoMode(width, height, 32, flags)) {
         // A host's window keeps the host's visual, which may be multisampled
         // whatever was asked for: multisampling is on by default there.
@@ -51,19 +53,39 @@ void openMode(int32_t width, int32_t height, bool hosted, bool multisample) {
     }
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, 0);
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, 0);
-    SDL_GL_SetAttribute(SDL_GL_ACCELERATED_VISUAL, 0);
+    SDL_GL_SetAttribute(SDL_GL_ACCELERATED_VISUAL, startup.plainAcceleratedVisual);
     if (!SDL_SetVideoMode(width, height, 32, flags)) failVideo("Video mode set failed: %s\n");
+}
+
+// Hidden as the library does it best. sdl12-compat turns a hidden pointer
+// in a grabbed full-screen window into SDL 2's relative mouse mode, whose raw
+// motion never sees a pointer moved by XTEST (remote desktops, xdotool), and
+// whose warping loses the pointer when a mode change did not happen; an
+// invisible cursor hides it just as well and keeps plain motion events.
+void hidePointer(const SdlStartup& startup) {
+    if (!startup.invisibleCursor) {
+        SDL_ShowCursor(SDL_DISABLE);
+        return;
+    }
+    static Uint8 clear[8] = {};  // 8 x 8 pixels, no bits set: nothing drawn
+    if (SDL_Cursor* invisible = SDL_CreateCursor(clear, clear, 8, 8, 0, 0)) SDL_SetCursor(invisible);
 }
 
 }  // namespace
 
 Display::Display(int32_t width, int32_t height, int32_t depth, bool multisample) {
     platform::HostWindow host;
-    if (platform::findHostWindow(host)) {
-        // SDL 1.2 adopts an existing window named here before video starts.
-        hostWindow = host.id;
-        platform::putEnvironment("SDL_WINDOWID=" + std::to_string(host.id));
-        platform::putEnvironment("SDL_VIDEO_ALLOW_SCREENSAVER=1");
+    if (platform::findHostWindow(host)) hostWindow = host.id;
+    // What each SDL 1.2 library needs to give the same show is set before it
+    // starts and reads it.
+    SdlRequest request;
+    request.hostWindowId = hostWindow;
+    request.desktopSize = hostWindow == 0 && width == 0 && height == 0 && depth == 0;
+    request.windowSystem = platform::windowSystemVideoDriver();
+    const SdlStartup startup = sdlStartup(linkedSdlLibrary(), request);
+    for (const std::string& assignment : startup.environment) platform::putEnvironment(assignment);
+    if (!startup.videoDriver.empty() && !std::getenv("SDL_VIDEODRIVER")) {
+        platform::putEnvironment("SDL_VIDEODRIVER=" + startup.videoDriver);
     }
     if (SDL_Init(SDL_INIT_VIDEO) < 0) failVideo("Video initialization failed: %s\n");
     ownsVideo = true;
@@ -80,10 +102,10 @@ Display::Display(int32_t width, int32_t height, int32_t depth, bool multisample)
     this->width = width;
     this->height = height;
     this->depth = depth;
-    openMode(width, height, hostWindow != 0, multisample);
+    openMode(width, height, hostWindow != 0, multisample, startup);
     if (hostWindow != 0) platform::stopWhenHostWindowGoes();
     configureContext();
-    SDL_ShowCursor(SDL_DISABLE);
+    hidePointer(startup);
 }
 
 void Display::followHostWindow() {

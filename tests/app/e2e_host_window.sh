@@ -2,7 +2,14 @@
 # environment), open no window of our own, end on SIGTERM with exit code 0.
 source "$AMBER_TEST_SUPPORT/e2e-lib.sh"
 
-top_level_windows() { xwininfo -root -children | grep -E '^ +0x' | awk '{print $1}' | sort; }
+# The top-level windows shown on the screen (SDL 2 keeps an unmapped helper
+# window of its own, which nobody sees).
+top_level_windows() {
+    local id
+    for id in $(xwininfo -root -children | awk '/^ +0x/ {print $1}'); do
+        xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable' && echo "$id"
+    done
+}
 
 # A 400x300 white host window (its id in decimal).
 coproc HOST { "$AMBER_TEST_WINDOW" 400 300; }

@@ -120,4 +120,8 @@ void stopWhenHostWindowGoes() {
     handlerBeforeHostWatch = XSetErrorHandler(hostWindowGone);
 }
 
+const char* windowSystemVideoDriver() {
+    return "x11";
+}
+
 }  // namespace platform

@@ -20,4 +20,8 @@ bool hostWindowSize(uint64_t, int32_t&, int32_t&) {
 
 void stopWhenHostWindowGoes() {}
 
+const char* windowSystemVideoDriver() {
+    return nullptr;  // SDL 1.2 on Windows has only its own window drivers
+}
+
 }  // namespace platform

@@ -1,0 +1,107 @@
+#include "video/sdl_library.h"
+
+#include <SDL/SDL.h>
+
+#include <cstdint>
+
+#include "platform/loaded_library.h"
+
+namespace {
+
+// sdl12-compat numbers its releases from 1.2.50 on; classic ended at 1.2.15.
+constexpr int firstCompatPatch = 50;
+
+struct Sdl2Version {
+    uint8_t major, minor, patch;
+};
+using Sdl2GetVersion = void (*)(Sdl2Version*);
+using Sdl3GetVersion = int (*)();
+
+// sdl12-compat loads SDL 2 (and sdl2-compat loads SDL 3) as the process
+// starts; both are asked without loading anything, under either system's name.
+void* loadedSdlFunction(const char* const* libraryNames) {
+    for (const char* const* name = libraryNames; *name; ++name) {
+        if (void* function = platform::loadedLibraryFunction(*name, "SDL_GetVersion")) return function;
+    }
+    return nullptr;
+}
+
+std::string versionText(const SdlVersion& version) {
+    return std::to_string(version.major) + '.' + std::to_string(version.minor) + '.' +
+           std::to_string(version.patch);
+}
+
+}  // namespace
+
+SdlLibrary linkedSdlLibrary() {
+    SdlLibrary library;
+    const SDL_version* linked = SDL_Linked_Version();
+    library.sdl12 = {linked->major, linked->minor, linked->patch};
+    library.compat = linked->major == 1 && linked->minor == 2 && linked->patch >= firstCompatPatch;
+    if (!library.compat) return library;
+
+    static const char* const sdl2Names[] = {"libSDL2-2.0.so.0", "SDL2.dll", nullptr};
+    if (auto getVersion = reinterpret_cast<Sdl2GetVersion>(loadedSdlFunction(sdl2Names))) {
+        Sdl2Version version{};
+        getVersion(&version);
+        library.sdl2 = {version.major, version.minor, version.patch};
+    }
+    static const char* const sdl3Names[] = {"libSDL3.so.0", "SDL3.dll", nullptr};
+    if (auto getVersion = reinterpret_cast<Sdl3GetVersion>(loadedSdlFunction(sdl3Names))) {
+        const int number = getVersion();  // major * 1000000 + minor * 1000 + patch
+        library.sdl3 = {number / 1000000, number / 1000 % 1000, number % 1000};
+    }
+    return library;
+}
+
+std::string describeSdlLibrary(const SdlLibrary& library) {
+    if (!library.compat) return "classic " + versionText(library.sdl12);
+    std::string text = "sdl12-compat " + versionText(library.sdl12);
+    if (library.sdl3.known()) {
+        text += " over sdl2-compat " + versionText(library.sdl2) + " on SDL " + versionText(library.sdl3);
+    } else if (library.sdl2.known()) {
+        text += " over SDL " + versionText(library.sdl2);
+    }
+    return text;
+}
+
+SdlStartup sdlStartup(const SdlLibrary& library, const SdlRequest& request) {
+    SdlStartup startup;
+    // Without the platform's window system there is nothing to show on: the
+    // start fails with a message, instead of classic SDL drawing text art on
+    // the terminal or SDL 2 drawing into an offscreen buffer nobody sees.
+    if (request.windowSystem) startup.videoDriver = request.windowSystem;
+    const bool hosted = request.hostWindowId != 0;
+    if (hosted) {
+        // Both libraries adopt the window named here instead of opening one.
+        startup.environment.push_back("SDL_WINDOWID=" + std::to_string(request.hostWindowId));
+        // The host is the screensaver: a hack that inhibited it would keep
+        // the screen from ever locking.
+        startup.environment.push_back("SDL_VIDEO_ALLOW_SCREENSAVER=1");
+    }
+    if (!library.compat) return startup;
+
+    if (hosted) {
+        // SDL 2 adopts a foreign window for OpenGL only when told to.
+        startup.environment.push_back("SDL_VIDEO_FOREIGN_WINDOW_OPENGL=1");
+    } else {
+        // Classic's full screen covers the whole X screen, every monitor;
+        // SDL 2 would take the first monitor for the desktop.
+        startup.environment.push_back("SDL_VIDEO_X11_XRANDR=0");
+        startup.environment.push_back("SDL_VIDEO_X11_XINERAMA=0");
+        startup.environment.push_back("SDL_VIDEO_X11_XVIDMODE=0");
+    }
+    // Draw straight into the window, as classic does: a host's window is
+    // followed when it changes size, its own samples count, and a resolution
+    // other than the desktop's is a mode of its own, as classic asks for.
+    startup.environment.push_back("SDL12COMPAT_OPENGL_SCALING=0");
+    startup.invisibleCursor = true;
+    // Classic leaves the swap interval to the driver, which syncs to the
+    // display's refresh by default; sdl12-compat would switch that off and
+    // draw as fast as it can all night.
+    startup.swapControl = 1;
+    // For SDL 2, 0 asks for a software visual; "don't care" is what the
+    // plain request means.
+    startup.plainAcceleratedVisual = -1;
+    return startup;
+}

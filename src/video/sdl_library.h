@@ -1,0 +1,60 @@
+// The SDL 1.2 this process runs on, and what the Display asks of it.
+//
+// Two libraries answer to "SDL 1.2": classic SDL 1.2.15, and sdl12-compat
+// (1.2.50 and later), the SDL 1.2 interface over SDL 2 or over sdl2-compat on
+// SDL 3, which is what today's distributions ship. Left to their defaults they
+// give different shows: sdl12-compat draws OpenGL into an offscreen buffer of
+// the size first asked for and scales it into the window (a host's window that
+// grows is no longer followed, and the buffer's samples replace the window's),
+// turns the swap interval off, adopts a host's window for OpenGL only when
+// told to, and inhibits the desktop's screensaver unless told not to. This
+// unit tells the libraries apart, once, and says what to ask of each so that
+// the rest of the program never needs to know which it has.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct SdlVersion {
+    int major = 0, minor = 0, patch = 0;
+    bool known() const { return major != 0; }
+};
+
+struct SdlLibrary {
+    bool compat = false;  // sdl12-compat rather than classic SDL 1.2
+    SdlVersion sdl12;     // SDL_Linked_Version: 1.2.15, or sdl12-compat's 1.2.5x..
+    SdlVersion sdl2;      // under sdl12-compat: the SDL 2 it loaded (sdl2-compat's own version over SDL 3)
+    SdlVersion sdl3;      // under sdl2-compat: the SDL 3 beneath it
+};
+
+// The library linked at run time; needs no video and no display.
+SdlLibrary linkedSdlLibrary();
+
+// For --version and bug reports: "classic 1.2.15", "sdl12-compat 1.2.68 over
+// SDL 2.32.4", "sdl12-compat 1.2.68 over sdl2-compat 2.32.52 on SDL 3.2.10".
+std::string describeSdlLibrary(const SdlLibrary& library);
+
+// What the show needs of the video: where it draws.
+struct SdlRequest {
+    unsigned long long hostWindowId = 0;  // the host's window to draw into; 0 for a window of our own
+    bool desktopSize = false;             // full screen at the desktop's size rather than a chosen mode
+    const char* windowSystem = nullptr;   // SDL's video driver for the platform's windows; null: SDL's choice
+};
+
+// What the Display asks of the library it runs on.
+struct SdlStartup {
+    // "NAME=value" put into the environment before SDL_Init, where each
+    // library reads them.
+    std::vector<std::string> environment;
+    // SDL_VIDEODRIVER, put into the environment unless the user has set it.
+    std::string videoDriver;
+    // SDL_GL_SWAP_CONTROL; -1 leaves it unasked (the driver's default).
+    int swapControl = -1;
+    // SDL_GL_ACCELERATED_VISUAL for the second, plain mode request made when
+    // the first one (with multisampling) fails.
+    int plainAcceleratedVisual = 0;
+    // Hide the pointer with an invisible cursor rather than SDL_ShowCursor.
+    bool invisibleCursor = false;
+};
+
+SdlStartup sdlStartup(const SdlLibrary& library, const SdlRequest& request);
