@@ -1,0 +1,63 @@
+// The Display on the real SDL 1.2 the test runs on, on a real X server: the
+// library is told apart as the test's wrapper says (AMBER_TEST_SDL: classic,
+// compat or sdl3), and each library gives the same video: the whole X screen,
+// drawn straight into the window, with the samples asked for.
+#include <GL/gl.h>
+#include <SDL/SDL.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "video/display.h"
+#include "video/sdl_library.h"
+
+#ifndef GL_FRAMEBUFFER_BINDING
+#define GL_FRAMEBUFFER_BINDING 0x8CA6
+#endif
+
+bool xScreenSize(int& width, int& height);  // x_screen_size.cpp
+
+namespace {
+
+std::string expectedLibrary() {
+    const char* name = std::getenv("AMBER_TEST_SDL");
+    return name ? name : "classic";
+}
+
+TEST(SdlLibrary, TellsTheLinkedLibraryApart) {
+    const SdlLibrary library = linkedSdlLibrary();
+    const std::string expected = expectedLibrary();
+    EXPECT_EQ(library.compat, expected != "classic");
+    EXPECT_EQ(library.sdl2.known(), expected != "classic");
+    EXPECT_EQ(library.sdl3.known(), expected == "sdl3");
+    const std::string text = describeSdlLibrary(library);
+    const std::string lead = expected == "classic" ? "classic 1.2.15" : "sdl12-compat 1.2.";
+    EXPECT_EQ(text.rfind(lead, 0), 0u) << text;
+}
+
+TEST(SdlLibrary, FullScreenIsTheWholeScreenDrawnDirectly) {
+    int screenWidth = 0, screenHeight = 0;
+    ASSERT_TRUE(xScreenSize(screenWidth, screenHeight)) << "needs an X server";
+    const SdlStartup startup = sdlStartup(linkedSdlLibrary(), {0, true, "x11"});
+
+    for (const bool multisample : {true, false}) {
+        SCOPED_TRACE(multisample ? "multisampled" : "plain");
+        Display display(0, 0, 0, multisample);
+        EXPECT_EQ(display.width, screenWidth);
+        EXPECT_EQ(display.height, screenHeight);
+        GLint framebuffer = -1, samples = -1;
+        glGetIntegerv(GL_FRAMEBUFFER_BINDING, &framebuffer);
+        glGetIntegerv(GL_SAMPLES, &samples);
+        EXPECT_EQ(framebuffer, 0) << "drawn into an offscreen buffer, not the window";
+        if (multisample) {
+            EXPECT_GT(samples, 0);
+        } else {
+            EXPECT_EQ(samples, 0);
+        }
+        EXPECT_EQ(glIsEnabled(GL_MULTISAMPLE) != 0, multisample);
+        EXPECT_EQ(SDL_ShowCursor(SDL_QUERY) == SDL_ENABLE, startup.invisibleCursor);
+    }
+}
+
+}  // namespace
