@@ -13,8 +13,12 @@ replaced by an empty model (a copy of the packages, rewritten with the
 package tool, pak), so each element's cost per frame is the difference of
 the mean frame times.
 
+With --sdl12-compat it also runs the show on sdl12-compat (Debian 12's
+libsdl1.2-compat, SDL 1.2 over SDL 2) in place of the classic library, and
+compares the two.
+
     bench/frame-rate [--build build] [--seconds 75] [--steady-from 65] [--breakdown]
-                     [--saver DIR]... [--no-empty] [--floors] [--repeat N]
+                     [--saver DIR]... [--no-empty] [--floors] [--sdl12-compat] [--repeat N]
 """
 import argparse
 import os
@@ -94,10 +98,17 @@ def cpu_seconds(pid):
     return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
 
 
+# Where Debian 12's libsdl1.2-compat keeps its SDL 1.2.
+SDL12_COMPAT = "/usr/lib/x86_64-linux-gnu/sdl12-compat"
+
+
 def run(program, env, seconds, steady_from, log):
     """Runs the program; returns its start time, its swap times, and the CPU
-    time it used over the steady window with that window's bounds."""
+    time it used over the steady window with that window's bounds. A program
+    given as (library folder, command) runs with that folder's SDL."""
     env = dict(env, AMBER_FRAME_LOG=log)
+    if isinstance(program, tuple):
+        env["LD_LIBRARY_PATH"], program = program
     started = time.monotonic_ns()
     command = program if isinstance(program, list) else [program]
     process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=open(log + ".err", "w"))
@@ -163,6 +174,8 @@ def main():
     parser.add_argument("--no-empty", action="store_true", help="leave out the empty program")
     parser.add_argument("--floors", action="store_true",
                         help="also the empty program drawing one screen-filling textured quad a frame")
+    parser.add_argument("--sdl12-compat", action="store_true",
+                        help="also the show on sdl12-compat, compared with classic SDL 1.2")
     parser.add_argument("--repeat", type=int, default=1,
                         help="run every subject this many times, in turn, and compare medians")
     args = parser.parse_args()
@@ -185,6 +198,10 @@ def main():
         if args.floors:
             subjects.append(("empty program + screen-filling quad", [empty, "--background"], None))
         subjects.append(("the show", os.path.join(saver, "amber-bell"), None))
+        if args.sdl12_compat:
+            if not os.path.isdir(SDL12_COMPAT):
+                sys.exit(f"{SDL12_COMPAT} is missing: apt-get install libsdl1.2-compat")
+            subjects.append(("the show on sdl12-compat", (SDL12_COMPAT, os.path.join(saver, "amber-bell")), None))
         for other in args.saver:
             subjects.append((os.path.basename(os.path.normpath(other)), os.path.join(os.path.abspath(other), "amber-bell"), other))
         if args.breakdown:
@@ -212,6 +229,11 @@ def main():
             print(f"\nmedians of {args.repeat} rounds:")
             for r in results:
                 print_row(r, "")
+        if args.sdl12_compat:
+            classic, compat = (next(r for r in results if r["name"] == n)
+                               for n in ("the show", "the show on sdl12-compat"))
+            print(f"\nsdl12-compat against classic SDL 1.2: frame time {100 * (classic['mean_fps'] / compat['mean_fps'] - 1):+.1f} %, "
+                  f"CPU per frame {100 * (compat['cpu_ms'] / classic['cpu_ms'] - 1):+.1f} %")
         if args.breakdown:
             # CPU time holds steadier than wall time on a shared machine.
             print("\nCPU time per frame of each element (the show's, less the show's without it):")
