@@ -51,6 +51,11 @@ void openMode(int32_t width, int32_t height, bool hosted, bool multisample, cons
         else glDisable(GL_MULTISAMPLE_ARB);
         return;
     }
+    if (startup.restartVideoForPlainRequest) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) < 0) failVideo("Video initialization failed: %s\n");
+        requestGlAttributes(false, startup);
+    }
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, 0);
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, 0);
     SDL_GL_SetAttribute(SDL_GL_ACCELERATED_VISUAL, startup.plainAcceleratedVisual);

@@ -103,5 +103,6 @@ SdlStartup sdlStartup(const SdlLibrary& library, const SdlRequest& request) {
     // For SDL 2, 0 asks for a software visual; "don't care" is what the
     // plain request means.
     startup.plainAcceleratedVisual = -1;
+    startup.restartVideoForPlainRequest = true;
     return startup;
 }

@@ -53,6 +53,10 @@ struct SdlStartup {
     // SDL_GL_ACCELERATED_VISUAL for the second, plain mode request made when
     // the first one (with multisampling) fails.
     int plainAcceleratedVisual = 0;
+    // Restart video before the plain request: sdl12-compat hands the samples
+    // of the first request on to SDL 2 and never takes them back, so on a
+    // server without multisampled visuals the plain request would fail too.
+    bool restartVideoForPlainRequest = false;
     // Hide the pointer with an invisible cursor rather than SDL_ShowCursor.
     bool invisibleCursor = false;
 };
