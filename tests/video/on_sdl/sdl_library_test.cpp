@@ -23,20 +23,13 @@ bool xHasMultisampledVisual();
 
 namespace {
 
-std::string expectedLibrary() {
-    const char* name = std::getenv("AMBER_TEST_SDL");
-    return name ? name : "classic";
-}
-
+// The text --version prints from it is checked by app/e2e_launch.sh.
 TEST(SdlLibrary, TellsTheLinkedLibraryApart) {
     const SdlLibrary library = linkedSdlLibrary();
-    const std::string expected = expectedLibrary();
+    const std::string expected = std::getenv("AMBER_TEST_SDL") ? std::getenv("AMBER_TEST_SDL") : "classic";
     EXPECT_EQ(library.compat, expected != "classic");
     EXPECT_EQ(library.sdl2.known(), expected != "classic");
     EXPECT_EQ(library.sdl3.known(), expected == "sdl3");
-    const std::string text = describeSdlLibrary(library);
-    const std::string lead = expected == "classic" ? "classic 1.2.15" : "sdl12-compat 1.2.";
-    EXPECT_EQ(text.rfind(lead, 0), 0u) << text;
 }
 
 TEST(SdlLibrary, FullScreenIsTheWholeScreenDrawnDirectly) {
