@@ -51,7 +51,7 @@ void openMode(int32_t width, int32_t height, bool hosted, bool multisample, cons
         else glDisable(GL_MULTISAMPLE_ARB);
         return;
     }
-    if (startup.restartVideoForPlainRequest) {
+    if (startup.restartVideoForPlainRequest && multisample) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         if (SDL_InitSubSystem(SDL_INIT_VIDEO) < 0) failVideo("Video initialization failed: %s\n");
         requestGlAttributes(false, startup);
@@ -67,13 +67,17 @@ void openMode(int32_t width, int32_t height, bool hosted, bool multisample, cons
 // motion never sees a pointer moved by XTEST (remote desktops, xdotool), and
 // whose warping loses the pointer when a mode change did not happen; an
 // invisible cursor hides it just as well and keeps plain motion events.
+// Made here, freed with the Display before SDL quits.
+SDL_Cursor* invisibleCursor = nullptr;
+
 void hidePointer(const SdlStartup& startup) {
     if (!startup.invisibleCursor) {
         SDL_ShowCursor(SDL_DISABLE);
         return;
     }
-    static Uint8 clear[8] = {};  // 8 x 8 pixels, no bits set: nothing drawn
-    if (SDL_Cursor* invisible = SDL_CreateCursor(clear, clear, 8, 8, 0, 0)) SDL_SetCursor(invisible);
+    Uint8 clear[8] = {};  // 8 x 8 pixels, no bits set: nothing drawn (SDL copies them)
+    invisibleCursor = SDL_CreateCursor(clear, clear, 8, 8, 0, 0);
+    if (invisibleCursor) SDL_SetCursor(invisibleCursor);
 }
 
 }  // namespace
@@ -85,12 +89,10 @@ Display::Display(int32_t width, int32_t height, int32_t depth, bool multisample)
     // starts and reads it.
     SdlRequest request;
     request.hostWindowId = hostWindow;
+    request.desktopSize = hostWindow == 0 && width == 0 && height == 0 && depth == 0;
     request.windowSystem = platform::windowSystemVideoDriver();
     const SdlStartup startup = sdlStartup(linkedSdlLibrary(), request);
     for (const std::string& assignment : startup.environment) platform::putEnvironment(assignment);
-    if (!startup.videoDriver.empty() && !std::getenv("SDL_VIDEODRIVER")) {
-        platform::putEnvironment("SDL_VIDEODRIVER=" + startup.videoDriver);
-    }
     if (SDL_Init(SDL_INIT_VIDEO) < 0) failVideo("Video initialization failed: %s\n");
     ownsVideo = true;
     if (hostWindow != 0) {
@@ -127,5 +129,7 @@ bool Display::hostWindowGone() const {
 }
 
 Display::~Display() {
+    if (invisibleCursor) SDL_FreeCursor(invisibleCursor);
+    invisibleCursor = nullptr;
     if (ownsVideo) SDL_Quit();
 }

@@ -3,6 +3,7 @@
 #include <SDL/SDL.h>
 
 #include <cstdint>
+#include <cstdlib>
 
 #include "platform/loaded_library.h"
 
@@ -26,7 +27,7 @@ void* loadedSdlFunction(const char* const* libraryNames) {
     return nullptr;
 }
 
-std::string versionText(const SdlVersion& version) {
+std::string dottedVersion(const SdlVersion& version) {
     return std::to_string(version.major) + '.' + std::to_string(version.minor) + '.' +
            std::to_string(version.patch);
 }
@@ -55,12 +56,12 @@ SdlLibrary linkedSdlLibrary() {
 }
 
 std::string describeSdlLibrary(const SdlLibrary& library) {
-    if (!library.compat) return "classic " + versionText(library.sdl12);
-    std::string text = "sdl12-compat " + versionText(library.sdl12);
+    if (!library.compat) return "classic " + dottedVersion(library.sdl12);
+    std::string text = "sdl12-compat " + dottedVersion(library.sdl12);
     if (library.sdl3.known()) {
-        text += " over sdl2-compat " + versionText(library.sdl2) + " on SDL " + versionText(library.sdl3);
+        text += " over sdl2-compat " + dottedVersion(library.sdl2) + " on SDL " + dottedVersion(library.sdl3);
     } else if (library.sdl2.known()) {
-        text += " over SDL " + versionText(library.sdl2);
+        text += " over SDL " + dottedVersion(library.sdl2);
     }
     return text;
 }
@@ -70,7 +71,10 @@ SdlStartup sdlStartup(const SdlLibrary& library, const SdlRequest& request) {
     // Without the platform's window system there is nothing to show on: the
     // start fails with a message, instead of classic SDL drawing text art on
     // the terminal or SDL 2 drawing into an offscreen buffer nobody sees.
-    if (request.windowSystem) startup.videoDriver = request.windowSystem;
+    // The user's own choice stands.
+    if (request.windowSystem && !std::getenv("SDL_VIDEODRIVER")) {
+        startup.environment.push_back(std::string("SDL_VIDEODRIVER=") + request.windowSystem);
+    }
     const bool hosted = request.hostWindowId != 0;
     if (hosted) {
         // Both libraries adopt the window named here instead of opening one.
@@ -84,9 +88,10 @@ SdlStartup sdlStartup(const SdlLibrary& library, const SdlRequest& request) {
     if (hosted) {
         // SDL 2 adopts a foreign window for OpenGL only when told to.
         startup.environment.push_back("SDL_VIDEO_FOREIGN_WINDOW_OPENGL=1");
-    } else {
+    } else if (request.desktopSize) {
         // Classic's full screen covers the whole X screen, every monitor;
-        // SDL 2 would take the first monitor for the desktop.
+        // SDL 2 would take the first monitor for the desktop. (A chosen
+        // resolution keeps XRandR, which changes the mode.)
         startup.environment.push_back("SDL_VIDEO_X11_XRANDR=0");
         startup.environment.push_back("SDL_VIDEO_X11_XINERAMA=0");
         startup.environment.push_back("SDL_VIDEO_X11_XVIDMODE=0");

@@ -31,12 +31,13 @@ struct SdlLibrary {
 SdlLibrary linkedSdlLibrary();
 
 // For --version and bug reports: "classic 1.2.15", "sdl12-compat 1.2.68 over
-// SDL 2.32.4", "sdl12-compat 1.2.68 over sdl2-compat 2.32.52 on SDL 3.2.10".
+// SDL 2.32.4", "sdl12-compat 1.2.68 over sdl2-compat 2.32.54 on SDL 3.2.10".
 std::string describeSdlLibrary(const SdlLibrary& library);
 
 // What the show needs of the video: where it draws.
 struct SdlRequest {
     unsigned long long hostWindowId = 0;  // the host's window to draw into; 0 for a window of our own
+    bool desktopSize = false;             // full screen at the desktop's size rather than a chosen mode
     const char* windowSystem = nullptr;   // SDL's video driver for the platform's windows; null: SDL's choice
 };
 
@@ -45,16 +46,15 @@ struct SdlStartup {
     // "NAME=value" put into the environment before SDL_Init, where each
     // library reads them.
     std::vector<std::string> environment;
-    // SDL_VIDEODRIVER, put into the environment unless the user has set it.
-    std::string videoDriver;
     // SDL_GL_SWAP_CONTROL; -1 leaves it unasked (the driver's default).
     int swapControl = -1;
     // SDL_GL_ACCELERATED_VISUAL for the second, plain mode request made when
     // the first one (with multisampling) fails.
     int plainAcceleratedVisual = 0;
-    // Restart video before the plain request: sdl12-compat hands the samples
-    // of the first request on to SDL 2 and never takes them back, so on a
-    // server without multisampled visuals the plain request would fail too.
+    // Restart video before a plain request that follows a multisampled one:
+    // sdl12-compat hands the samples on to SDL 2 and never takes them back,
+    // so on a server without multisampled visuals the plain request would
+    // fail too.
     bool restartVideoForPlainRequest = false;
     // Hide the pointer with an invisible cursor rather than SDL_ShowCursor.
     bool invisibleCursor = false;

@@ -1,11 +1,11 @@
 # Two monitors side by side (one X screen shown by two outputs): the
 # full-screen show covers both, as one picture, and Escape ends it.
-source "$AMBER_TEST_SUPPORT/e2e-lib.sh"
 if [ -z "${AMBER_ON_TWO_MONITORS:-}" ]; then
     [ "$(id -u)" = 0 ] && command -v Xorg >/dev/null && [ -e /usr/lib/xorg/modules/drivers/dummy_drv.so ] ||
-        { echo "SKIP: needs root, Xorg and its dummy driver (scripts/install-deps --windows)"; exit 77; }
+        { echo "SKIP: needs root, Xorg and its dummy driver (scripts/install-deps installs them)"; exit 77; }
     AMBER_ON_TWO_MONITORS=1 exec "$AMBER_TEST_SUPPORT/run-under-two-monitors" bash "$0"
 fi
+source "$AMBER_TEST_SUPPORT/e2e-lib.sh"
 
 "$saver" & pid=$!
 window=$(wait_for_window "$pid") || fail "no window appeared"
