@@ -89,7 +89,6 @@ Display::Display(int32_t width, int32_t height, int32_t depth, bool multisample)
     // starts and reads it.
     SdlRequest request;
     request.hostWindowId = hostWindow;
-    request.desktopSize = hostWindow == 0 && width == 0 && height == 0 && depth == 0;
     request.windowSystem = platform::windowSystemVideoDriver();
     const SdlStartup startup = sdlStartup(linkedSdlLibrary(), request);
     for (const std::string& assignment : startup.environment) platform::putEnvironment(assignment);

@@ -88,10 +88,11 @@ SdlStartup sdlStartup(const SdlLibrary& library, const SdlRequest& request) {
     if (hosted) {
         // SDL 2 adopts a foreign window for OpenGL only when told to.
         startup.environment.push_back("SDL_VIDEO_FOREIGN_WINDOW_OPENGL=1");
-    } else if (request.desktopSize) {
+    } else {
         // Classic's full screen covers the whole X screen, every monitor;
-        // SDL 2 would take the first monitor for the desktop. (A chosen
-        // resolution keeps XRandR, which changes the mode.)
+        // SDL 2 would take the first monitor for the desktop. Without
+        // XRandR no mode is changed: SDL 3 waits for a mode change a server
+        // may never make and then gives up the window.
         startup.environment.push_back("SDL_VIDEO_X11_XRANDR=0");
         startup.environment.push_back("SDL_VIDEO_X11_XINERAMA=0");
         startup.environment.push_back("SDL_VIDEO_X11_XVIDMODE=0");

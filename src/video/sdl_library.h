@@ -37,7 +37,6 @@ std::string describeSdlLibrary(const SdlLibrary& library);
 // What the show needs of the video: where it draws.
 struct SdlRequest {
     unsigned long long hostWindowId = 0;  // the host's window to draw into; 0 for a window of our own
-    bool desktopSize = false;             // full screen at the desktop's size rather than a chosen mode
     const char* windowSystem = nullptr;   // SDL's video driver for the platform's windows; null: SDL's choice
 };
 

@@ -36,7 +36,7 @@ TEST(SdlLibrary, FullScreenIsTheWholeScreenDrawnDirectly) {
     int screenWidth = 0, screenHeight = 0;
     ASSERT_TRUE(xScreenSize(screenWidth, screenHeight)) << "needs an X server";
     const bool serverMultisamples = xHasMultisampledVisual();
-    const SdlStartup startup = sdlStartup(linkedSdlLibrary(), {0, true, "x11"});
+    const SdlStartup startup = sdlStartup(linkedSdlLibrary(), {0, "x11"});
 
     for (const bool multisample : {true, false}) {
         SCOPED_TRACE(multisample ? "multisampled" : "plain");
