@@ -59,4 +59,6 @@ struct SdlStartup {
     bool invisibleCursor = false;
 };
 
+// The window system's driver is asked for only when the user has not named
+// one in SDL_VIDEODRIVER.
 SdlStartup sdlStartup(const SdlLibrary& library, const SdlRequest& request);
