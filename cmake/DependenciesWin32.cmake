@@ -1,26 +1,49 @@
-# The 32-bit Windows build (scripts/build-windows): zlib, libpng and SDL 1.2
-# built from Debian's sources into AMBER_WIN32_DEPS, GL and GLU from Windows
-# itself. Everything else is linked statically, so the programs need only
-# Windows' own DLLs.
-set(AMBER_WIN32_DEPS "" CACHE PATH "Prefix of the cross-built zlib, libpng, SDL 1.2 and GoogleTest")
-if(NOT EXISTS "${AMBER_WIN32_DEPS}/lib/libSDL.a")
-  message(FATAL_ERROR "AMBER_WIN32_DEPS has no libSDL.a: build with scripts/build-windows")
+# The 32-bit Windows build (scripts/build-windows): SDL 1.2, libpng and zlib
+# are DLLs built from Debian's sources into AMBER_WIN32_DEPS; GL and GLU come
+# from Windows itself. The C and C++ runtimes are linked statically, so the
+# programs need only Windows' own DLLs and those three beside them.
+set(AMBER_WIN32_DEPS "" CACHE PATH "Prefix of the cross-built SDL 1.2, libpng, zlib and GoogleTest")
+set(AMBER_WIN32_SOURCES "" CACHE FILEPATH "The archive of the sources the DLLs are built from")
+if(NOT EXISTS "${AMBER_WIN32_DEPS}/lib/libSDL.delay.a")
+  message(FATAL_ERROR "AMBER_WIN32_DEPS has no libSDL.delay.a: build with scripts/build-windows")
 endif()
 
-foreach(lib SDL png16 z)
-  add_library(amber_win32_${lib} STATIC IMPORTED)
+# Every program loads the DLLs on its first call into them (delay-load import
+# libraries): the screensaver in the system folder first tells Windows where
+# the install folder is (src/platform/win32/shared_libraries_win32.cpp).
+foreach(pair "SDL:SDL" "png16:libpng16-16")
+  string(REPLACE ":" ";" pair "${pair}")
+  list(GET pair 0 lib)
+  list(GET pair 1 dll)
+  add_library(amber_win32_${lib} SHARED IMPORTED)
   set_target_properties(amber_win32_${lib} PROPERTIES
-    IMPORTED_LOCATION "${AMBER_WIN32_DEPS}/lib/lib${lib}.a"
+    IMPORTED_LOCATION "${AMBER_WIN32_DEPS}/bin/${dll}.dll"
+    IMPORTED_IMPLIB "${AMBER_WIN32_DEPS}/lib/lib${dll}.delay.a"
     INTERFACE_INCLUDE_DIRECTORIES "${AMBER_WIN32_DEPS}/include")
 endforeach()
+# What goes beside the programs: the two above and zlib, which libpng loads.
+set(AMBER_WIN32_DLLS SDL.dll libpng16-16.dll zlib1.dll)
+list(TRANSFORM AMBER_WIN32_DLLS PREPEND "${AMBER_WIN32_DEPS}/bin/" OUTPUT_VARIABLE AMBER_WIN32_DLL_FILES)
+
+# amber_copy_dlls(TARGET FOLDER): TARGET copies the DLLs into FOLDER, where
+# programs built into it find them.
+function(amber_copy_dlls target folder)
+  set(copies)
+  foreach(dll ${AMBER_WIN32_DLLS})
+    add_custom_command(OUTPUT ${folder}/${dll}
+      COMMAND ${CMAKE_COMMAND} -E copy_if_different ${AMBER_WIN32_DEPS}/bin/${dll} ${folder}/${dll}
+      DEPENDS ${AMBER_WIN32_DEPS}/bin/${dll})
+    list(APPEND copies ${folder}/${dll})
+  endforeach()
+  add_custom_target(${target} ALL DEPENDS ${copies})
+endfunction()
 
 set(AMBER_PLATFORM win32)
 set(AMBER_IMAGE_DECODER builtin)
-# What the layers (src/CMakeLists.txt) link, by role; each static library is
-# followed by what it needs.
+# What the layers (src/CMakeLists.txt) link, by role.
 set(AMBER_OS_LIBS shell32 advapi32 gdi32 user32)           # platform
-set(AMBER_SDL_LIBS amber_win32_SDL winmm gdi32 user32)     # video, package, app
+set(AMBER_SDL_LIBS amber_win32_SDL)                        # video, package, app
 set(AMBER_GLU_LIBS glu32 opengl32)                         # video
-set(AMBER_IMAGE_LIBS amber_win32_png16 amber_win32_z)      # package
+set(AMBER_IMAGE_LIBS amber_win32_png16)                    # package
 set(AMBER_SCREEN_GL_LIBS opengl32)
 add_link_options(-static -static-libgcc -static-libstdc++ $<$<CONFIG:Release>:-s>)

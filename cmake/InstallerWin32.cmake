@@ -16,16 +16,24 @@ set_target_properties(as-desktop-user PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAK
 
 # The licence and the third-party notices go into the install folder, as text
 # files Windows opens with a double click; the licence page shows the first.
-set(notice_files)
-foreach(pair "LICENSE:LICENSE.txt" "THIRD-PARTY-NOTICES.txt:THIRD-PARTY-NOTICES.txt")
-  string(REPLACE ":" ";" pair "${pair}")
-  list(GET pair 0 source)
-  list(GET pair 1 target)
-  add_custom_command(OUTPUT ${AMBER_SAVER_DIR}/${target}
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${PROJECT_SOURCE_DIR}/${source} ${AMBER_SAVER_DIR}/${target}
-    DEPENDS ${PROJECT_SOURCE_DIR}/${source})
-  list(APPEND notice_files ${AMBER_SAVER_DIR}/${target})
-endforeach()
+# The notices end with the patches the libraries were built with.
+set(patches ${AMBER_WIN32_DEPS}/share/amber-bell/patches.txt)
+set(text_script ${PROJECT_SOURCE_DIR}/cmake/WindowsText.cmake)
+add_custom_command(OUTPUT ${AMBER_SAVER_DIR}/LICENSE.txt
+  COMMAND ${CMAKE_COMMAND} -DIN=${PROJECT_SOURCE_DIR}/LICENSE -DOUT=${AMBER_SAVER_DIR}/LICENSE.txt -P ${text_script}
+  DEPENDS ${PROJECT_SOURCE_DIR}/LICENSE ${text_script})
+add_custom_command(OUTPUT ${AMBER_SAVER_DIR}/THIRD-PARTY-NOTICES.txt
+  COMMAND ${CMAKE_COMMAND} -DIN=${PROJECT_SOURCE_DIR}/THIRD-PARTY-NOTICES.txt
+          -DOUT=${AMBER_SAVER_DIR}/THIRD-PARTY-NOTICES.txt -DPATCHES=${patches} -P ${text_script}
+  DEPENDS ${PROJECT_SOURCE_DIR}/THIRD-PARTY-NOTICES.txt ${patches} ${text_script})
+set(notice_files ${AMBER_SAVER_DIR}/LICENSE.txt ${AMBER_SAVER_DIR}/THIRD-PARTY-NOTICES.txt)
+
+# The sources of the libraries, handed out beside the installer.
+set(AMBER_SOURCES_ARCHIVE ${CMAKE_BINARY_DIR}/amber-bell-${PROJECT_VERSION}-windows-sources.tar.xz)
+add_custom_command(OUTPUT ${AMBER_SOURCES_ARCHIVE}
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${AMBER_WIN32_SOURCES} ${AMBER_SOURCES_ARCHIVE}
+  DEPENDS ${AMBER_WIN32_SOURCES})
+add_custom_target(windows-sources ALL DEPENDS ${AMBER_SOURCES_ARCHIVE})
 
 # The packages reach the script as an include of one macro, which inserts a
 # given macro once for each package's file name (cmake/Packages.cmake).
@@ -44,7 +52,8 @@ add_custom_command(OUTPUT ${AMBER_SETUP}
   COMMAND ${AMBER_MAKENSIS} -V2 -DVERSION=${PROJECT_VERSION} -DSAVER_DIR=${AMBER_SAVER_DIR}
           -DART_DIR=${AMBER_WINDOWS_ART_DIR} -DPACKAGES_NSH=${packages_nsh}
           -DAS_DESKTOP_USER=$<TARGET_FILE:as-desktop-user> -DOUT_FILE=${AMBER_SETUP} ${script}
-  DEPENDS ${script} ${packages_nsh} amber-bell amber-config as-desktop-user artwork
+  DEPENDS ${script} ${packages_nsh} amber-bell amber-config as-desktop-user artwork saver_dlls
+          ${AMBER_WIN32_DLL_FILES}
           ${AMBER_WINDOWS_ART_DIR}/amber-bell.ico ${AMBER_WINDOWS_ART_DIR}/installer-header.bmp
           ${AMBER_WINDOWS_ART_DIR}/installer-side.bmp
           ${package_files} ${AMBER_SAVER_DIR}/preview.ppk ${notice_files}

@@ -10,6 +10,9 @@ add_library(amber_win32_gtest_main STATIC IMPORTED)
 set_target_properties(amber_win32_gtest_main PROPERTIES
   IMPORTED_LOCATION "${AMBER_WIN32_DEPS}/lib/libgtest_main.a")
 
+# The test programs find the DLLs beside them.
+amber_copy_dlls(test_dlls ${CMAKE_CURRENT_BINARY_DIR})
+
 # The no-GL unit tests.
 set(win32_unit_tests
   app/preview_mode_test.cpp app/run_mode_test.cpp
@@ -53,6 +56,13 @@ target_link_libraries(command-line-echo PRIVATE amber_platform)
 # Reads back the resources Windows shows of our programs.
 add_executable(resource-check win32/resource_check.cpp)
 target_link_libraries(resource-check PRIVATE version shell32)
+
+# Each image of a package as decoded here, against the Linux build's.
+add_executable(image-digest support/image_digest.cpp)
+target_link_libraries(image-digest PRIVATE amber_core)
+
+# What an installer's page shows, for tests that wait for a page.
+add_executable(window-texts win32/window_texts.cpp)
 
 add_executable(monitor-list win32/monitor_list.cpp)
 target_link_libraries(monitor-list PRIVATE amber_core)

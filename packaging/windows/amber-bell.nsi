@@ -42,6 +42,9 @@ Unicode true
 !macro ForEachProgramFile DO
   !insertmacro ${DO} "Amber Bell.exe"
   !insertmacro ${DO} "config.exe"
+  !insertmacro ${DO} "SDL.dll"
+  !insertmacro ${DO} "libpng16-16.dll"
+  !insertmacro ${DO} "zlib1.dll"
   !insertmacro ForEachPackage ${DO}
   !insertmacro ${DO} "preview.ppk"
   !insertmacro ${DO} "LICENSE.txt"
@@ -122,16 +125,20 @@ Function recordScreenSaver
   WriteRegStr HKCU "${DESKTOP_KEY}" "ScreenSaveActive" "1"
 FunctionEnd
 
-; Starts "PROGRAM PARAMETERS" ($1) through the desktop's Explorer, as the
-; desktop's user (packaging/windows/as_desktop_user.cpp). $1 is left 0 when
-; Explorer took it.
-Function runAsDesktopUser
+; Defines [un.]runAsDesktopUser: starts "PROGRAM PARAMETERS" ($1) through the
+; desktop's Explorer, as the desktop's user (packaging/windows/as_desktop_user.cpp).
+; $1 is left 0 when Explorer took it.
+!macro DefineRunAsDesktopUser UN
+Function ${UN}runAsDesktopUser
   ClearErrors
   ExecWait '"$PLUGINSDIR\as-desktop-user.exe" $1' $1
   ${If} ${Errors}
     StrCpy $1 1
   ${EndIf}
 FunctionEnd
+!macroend
+!insertmacro DefineRunAsDesktopUser ""
+!insertmacro DefineRunAsDesktopUser "un."
 
 ; The finish page's choice. Setup runs elevated, perhaps as an administrator
 ; who is not the desktop's user: what it started itself would record the
@@ -158,6 +165,48 @@ Function chooseScreenSaver
   ; Never as this account instead: that would be someone else's choice.
   ${If} $1 <> 0
     MessageBox MB_OK|MB_ICONINFORMATION "Amber Bell could not be chosen for you: Windows' desktop did not answer.$\r$\n$\r$\nPick Amber Bell in the Screen Saver settings."
+  ${EndIf}
+FunctionEnd
+
+; A saver choice naming our .scr would name a deleted file: Windows'
+; "(None)" is no value at all. The desktop's user may not be the account
+; this elevated uninstaller runs as, so the choice is cleared twice: in this
+; account's HKCU here, and through the desktop's Explorer in the desktop
+; user's, by reg.exe under cmd, which deletes the value only when its file
+; name is amber-bell.scr (or that file's short name, which older dialogs wrote).
+Function un.clearScreenSaverChoice
+  GetFullPathName /SHORT $1 "$SYSDIR\amber-bell.scr"
+  GetFullPathName /SHORT $3 "$WINDIR\SysWOW64\amber-bell.scr"
+  ReadRegStr $0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+  ${GetFileName} "$0" $2
+  ${If} $2 == "amber-bell.scr"
+  ${OrIf} $0 == $1
+  ${OrIf} $0 == $3
+    DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+  ${EndIf}
+  ; The file names the value may end with: ours, and its short name where
+  ; the file has one.
+  StrCpy $2 "amber-bell.scr"
+  ${GetFileName} "$1" $1
+  ${If} $1 != ""
+    StrCpy $2 "$2 $1"
+  ${EndIf}
+  ${GetFileName} "$3" $3
+  ${If} $3 != ""
+    StrCpy $2 "$2 $3"
+  ${EndIf}
+  InitPluginsDir
+  File "/oname=$PLUGINSDIR\as-desktop-user.exe" "${AS_DESKTOP_USER}"
+  ; For the value's data (the third word on and after, %b), compared by its
+  ; file name (%~nxb) with each name (%n): only cmd and reg.exe, which every
+  ; Windows has.
+  StrCpy $0 `for /f "tokens=2,*" %a in ('reg query "HKCU\${DESKTOP_KEY}" /v SCRNSAVE.EXE 2^>nul') do @for %n in ($2) do @if /i "%~nxb"=="%n" reg delete "HKCU\${DESKTOP_KEY}" /v SCRNSAVE.EXE /f`
+  ; /s: cmd takes everything between the outer quotes as it stands.
+  StrCpy $1 '/hide "$SYSDIR\cmd.exe" /d /s /c "$0"'
+  Call un.runAsDesktopUser
+  ${If} $1 <> 0
+    DetailPrint "The desktop's user may still have Amber Bell chosen as the screen saver."
+    MessageBox MB_OK|MB_ICONINFORMATION "Amber Bell may still be chosen as the screen saver of the desktop's user: Windows' desktop did not answer.$\r$\n$\r$\nPick another screen saver in the Screen Saver settings." /SD IDOK
   ${EndIf}
 FunctionEnd
 
@@ -299,17 +348,7 @@ SectionEnd
 Section "Uninstall"
   SetShellVarContext all
   Call un.stopWhileInUse
-  ; A saver selection naming our .scr would name a deleted file: Windows'
-  ; "(None)" is no value at all. Short names are what older dialogs wrote.
-  ReadRegStr $0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
-  GetFullPathName /SHORT $1 "$SYSDIR\amber-bell.scr"
-  GetFullPathName /SHORT $3 "$WINDIR\SysWOW64\amber-bell.scr"
-  ${GetFileName} "$0" $2
-  ${If} $2 == "amber-bell.scr"
-  ${OrIf} $0 == $1
-  ${OrIf} $0 == $3
-    DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
-  ${EndIf}
+  Call un.clearScreenSaverChoice
   Delete "$SYSDIR\amber-bell.scr"
   !insertmacro ForEachProgramFile DeleteProgramFile
   Delete "$INSTDIR\uninstall.exe"

@@ -7,11 +7,12 @@
 // behind the desktop's shell view), so it runs as the desktop's user, with
 // that user's ordinary rights.
 //
-//   as-desktop-user.exe PROGRAM [PARAMETERS]
+//   as-desktop-user.exe [/hide] PROGRAM [PARAMETERS]
 //
 // PROGRAM is a full path, quoted when it holds blanks; the rest of the
 // command line is handed on as the program's parameters, as it stands. The
-// program starts in its own folder, in a normal window.
+// program starts in its own folder, in a normal window, or a hidden one with
+// /hide (a console command that has nothing to show).
 // Exit codes: 0 Explorer took the request; 1 no Explorer desktop answered (none
 // runs, or it is another shell); 2 no program was named.
 #include <windows.h>
@@ -123,6 +124,8 @@ std::wstring folderOf(const std::wstring& path) {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     std::wstring self, program;
     const wchar_t* rest = readWord(readWord(GetCommandLineW(), self), program);
+    const bool hidden = program == L"/hide";
+    if (hidden) rest = readWord(rest, program);
     while (isBlank(*rest)) ++rest;
     if (program.empty()) return 2;
 
@@ -140,7 +143,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
             VARIANT show;
             VariantInit(&show);
             show.vt = VT_I4;
-            show.lVal = SW_SHOWNORMAL;
+            show.lVal = hidden ? SW_HIDE : SW_SHOWNORMAL;
             if (file && SUCCEEDED(shell->ShellExecute(file, parameters.value, folder.value, verb.value, show)))
                 result = 0;
             SysFreeString(file);

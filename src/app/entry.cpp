@@ -9,7 +9,20 @@
 #include "app/usage.h"
 #include "platform/command_line.h"
 #include "platform/paths.h"
+#include "platform/program_libraries.h"
 #include "platform/process.h"
+
+namespace {
+
+// For the modes that call into SDL: its libraries, found before the first call.
+bool libraryMissing() {
+    const std::string missing = platform::loadProgramLibraries(installDirectory.valueText());
+    if (missing.empty()) return false;
+    std::fprintf(stderr, "Amber Bell cannot load %s: install Amber Bell again.\n", missing.c_str());
+    return true;
+}
+
+}  // namespace
 
 int entryPoint(const std::string& commandLine) {
     const SwitchRule rule =
@@ -20,6 +33,7 @@ int entryPoint(const std::string& commandLine) {
         std::fputs(usageText(rule).c_str(), stdout);
         return 0;
     case RunMode::Version:
+        if (libraryMissing()) return 1;
         std::fputs(versionText().c_str(), stdout);
         return 0;
     case RunMode::StartRenderer:
@@ -30,8 +44,11 @@ int entryPoint(const std::string& commandLine) {
         installDirectory.launchProgram("config.exe", false);
         return 0;
     case RunMode::Preview:
-        return choice.hasWindowNumber ? runPreviewMode(choice.windowNumber) : 0;
+        if (!choice.hasWindowNumber) return 0;
+        if (libraryMissing()) return 1;
+        return runPreviewMode(choice.windowNumber);
     case RunMode::Render:
+        if (libraryMissing()) return 1;
         return runRenderMode(commandLine);
     }
     return 0;

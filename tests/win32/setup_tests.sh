@@ -64,8 +64,8 @@ rm -f "$cfg"
 wine reg delete "$desktop_key" /v SCRNSAVE.EXE /f >/dev/null 2>&1
 wine "$AMBER_WIN32_BUILD/amber-bell-setup.exe" /S /screensaver; code=$?
 [ "$code" = 0 ] || fail "the silent install ended with $code"
-for file in "Amber Bell.exe" config.exe main.pak clock.pak calendar.pak utils.pak preview.ppk \
-            LICENSE.txt THIRD-PARTY-NOTICES.txt; do
+for file in "Amber Bell.exe" config.exe SDL.dll libpng16-16.dll zlib1.dll \
+            main.pak clock.pak calendar.pak utils.pak preview.ppk LICENSE.txt THIRD-PARTY-NOTICES.txt; do
     cmp -s "$AMBER_WIN32_BUILD/saver/$file" "$installed/$file" || fail "$file is not installed as built"
 done
 [ -f "$installed/uninstall.exe" ] || fail "no uninstaller"
@@ -81,6 +81,18 @@ for link in "Amber Bell Settings.lnk" "Uninstall Amber Bell.lnk"; do
     [ -f "$start_menu/$link" ] || fail "no Start-menu entry $link"
 done
 pass "the silent install puts the files, the .scr, the Start-menu entries and the registry values in place"
+
+# Notepad before Windows 10 shows a text without CRs as one line.
+for file in LICENSE.txt THIRD-PARTY-NOTICES.txt; do
+    [ "$(grep -c $'\r$' "$installed/$file")" = "$(wc -l <"$installed/$file")" ] || fail "$file has lines without CRLF"
+done
+notices=$(tr -d '\r' <"$installed/THIRD-PARTY-NOTICES.txt")
+for part in "SDL 1.2" libpng zlib CLI11 "mingw-w64 runtime" winpthreads "GCC's runtime libraries" NSIS LZMA \
+            "windows-sources.tar.xz" "Patches applied to the Windows libraries" "libsdl1.2 1.2.15+dfsg2-8:" \
+            CVE-2019-13616.patch; do
+    grep -qF -- "$part" <<<"$notices" || fail "THIRD-PARTY-NOTICES.txt does not name $part"
+done
+pass "the licence and the notices have CRLF line endings; the notices name every library, the sources and the patches"
 
 # The screensaver chosen as the finish page does it: a path the system opens.
 chosen=$(reg_value "$desktop_key" SCRNSAVE.EXE) || fail "the screensaver was not recorded"
@@ -269,12 +281,21 @@ wineserver -k
 shows_side_picture() { window_colour "$setup_window" 100x150+20+40 | awk '{ exit !($1 < 128) }'; }
 printf x >>"$chosen_dir/preview.ppk"
 WINEDLLOVERRIDES="$WINEDLLOVERRIDES;reg.exe=n" wine "$AMBER_WIN32_BUILD/amber-bell-setup.exe" >/dev/null 2>&1 & setup_pid=$!
-poll eval 'setup_window=$(xdotool search --name "^Amber Bell Setup" 2>/dev/null | head -n 1); [ -n "$setup_window" ]' ||
-    fail "the installer's window did not appear"
-xdotool windowfocus --sync "$setup_window" key Return Return Return  # Next, Next (licence), Install
+# press_on_page TEXT: waits for the page that shows TEXT, then presses Return
+# (its default button) in the installer's window.
+press_on_page() {
+    local text=$1
+    poll eval 'wine "$AMBER_WIN32_BUILD/tests/window-texts.exe" "Amber Bell Setup" 2>/dev/null | tr -d "\r" | grep -qxF "$text"' ||
+        fail "the installer did not show '$text'"
+    setup_window=$(xdotool search --name "^Amber Bell Setup" 2>/dev/null | head -n 1)
+    xdotool windowfocus --sync "$setup_window" key Return
+}
+press_on_page "Welcome to Amber Bell Setup"
+press_on_page "License Agreement"
+press_on_page "Choose Install Location"  # Return is Install
 poll cmp -s "$AMBER_SAVER_DIR/preview.ppk" "$chosen_dir/preview.ppk" || fail "setup with its pages did not replace the files"
 poll shows_side_picture || fail "no finish page"
-xdotool windowfocus --sync "$setup_window" key Return  # Finish, the box checked
+press_on_page "Completing Amber Bell Setup"  # Finish, the box checked
 wait_exit "$setup_pid"
 [ "$exit_code" = 0 ] || fail "the installer ended with $exit_code"
 add='words=[add "hkcu\control panel\desktop" /v'
@@ -289,6 +310,49 @@ restore_reg
 trap cleanup_work EXIT
 pass "setup with its pages keeps the folder; the finish page has Explorer start reg.exe add for the choice"
 
-wine "$chosen_dir/uninstall.exe" /S
+# --- what the uninstaller hands Windows for the desktop user's choice ---------------
+# The desktop's user may be another account than the elevated uninstaller's:
+# Explorer starts cmd.exe (a stand-in here, as reg.exe above) to clear that
+# user's choice when it names our .scr.
+native_cmd="$drive_c/windows/system32/cmd.exe"
+cp -p "$native_cmd" "$work/cmd.exe"
+restore_cmd() { cp -p "$work/cmd.exe" "$native_cmd"; rm -f "$record"/{started.txt,ended.txt,release}; }
+trap 'restore_cmd; cleanup_work' EXIT
+restore_cmd
+cp "$AMBER_WIN32_BUILD/tests/stand-in.exe" "$native_cmd"
+wineserver -k
+WINEDLLOVERRIDES="$WINEDLLOVERRIDES;cmd.exe=n" wine "$chosen_dir/uninstall.exe" /S
 poll eval '[ ! -e "$chosen_dir" ] && [ ! -e "$scr" ] && ! has_key "$uninstall_key"' || fail "the uninstaller left the install in $chosen_dir"
+poll grep -q '^parent=' "$record/started.txt" || fail "the uninstaller started no cmd.exe through Explorer"
+started=$(tr -d '\r' <"$record/started.txt")
+touch "$record/release"
+wineserver -w
+restore_cmd
+trap cleanup_work EXIT
+grep -qix 'parent=explorer.exe' <<<"$started" || fail "cmd.exe was not started by Explorer: $started"
+words=$(sed -n 's/^words=\[\(.*\)\]$/\1/p' <<<"$started")
+query='reg query "HKCU\Control Panel\Desktop" /v SCRNSAVE.EXE 2^>nul'
+delete='reg delete "HKCU\Control Panel\Desktop" /v SCRNSAVE.EXE /f'
+[[ "$words" == "/d /s /c \"for /f \"tokens=2,*\" %a in ('$query') do @for %n in (amber-bell.scr "*") do @if /i \"%~nxb\"==\"%n\" $delete\"" ]] ||
+    fail "cmd.exe was given: $words"
+# The command inside the outer quotes, which /s hands on as it stands, run by
+# the real cmd.exe (from a batch file, where % is written %%), clears a choice
+# of our .scr, by either of its names, and keeps another.
+command=${words#'/d /s /c "'}
+command=${command%'"'}
+printf '@%s\r\n' "${command//%/%%}" >"$drive_c/clear-choice.bat"
+short=$(sed -n 's/.*(amber-bell.scr \([^ )]*\).*/\1/p' <<<"$command")
+[ -n "$short" ] || fail "no short name in: $command"
+for choice in 'C:\windows\system32\amber-bell.scr' "C:\\WINDOWS\\$short" 'C:\windows\system32\other.scr'; do
+    wine reg add "$desktop_key" /v SCRNSAVE.EXE /t REG_SZ /d "$choice" /f >/dev/null 2>&1
+    wine cmd /c 'C:\clear-choice.bat' >/dev/null 2>&1
+    left=$(reg_value "$desktop_key" SCRNSAVE.EXE)
+    case "$choice" in
+        *other.scr) [ "$left" = "$choice" ] || fail "the words cmd.exe was given cleared another choice ($choice)" ;;
+        *) [ -z "$left" ] || fail "the words cmd.exe was given kept the choice $left" ;;
+    esac
+done
+wine reg delete "$desktop_key" /v SCRNSAVE.EXE /f >/dev/null 2>&1
+rm "$drive_c/clear-choice.bat"
+pass "the uninstaller has Explorer clear the desktop user's choice when it names our .scr, and only then"
 rmdir "$drive_c/Savers"

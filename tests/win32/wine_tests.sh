@@ -29,6 +29,21 @@ for program in unit_tests gl_tests; do
     pass "$program under Wine: $(grep -o '[0-9]* tests from [0-9]* test suites ran' "$work/$program.log")"
 done
 
+# --- images: the pixels Linux shows ------------------------------------------------
+# PNGs of several kinds and a BMP, in a package made by the Linux tool, decode
+# to the same pixels here as in the Linux build (SDL_image there).
+convert -size 17x9 gradient:red-blue -alpha set -channel A -evaluate set 60% +channel png32:"$work/rgba.png"
+convert -size 13x7 gradient:yellow-green -colors 16 png8:"$work/palette.png"
+convert -size 11x5 gradient:white-navy -colorspace Gray png:"$work/grey.png"
+convert -size 16x8 gradient:white-black bmp3:"$work/rgb.bmp"
+"$AMBER_NATIVE_BUILD/tools/pak/pak" create "$work/images.pak" rgba="$work/rgba.png" palette="$work/palette.png" \
+    grey="$work/grey.png" rgb="$work/rgb.bmp" >/dev/null || fail "pak create failed"
+linux=$("$AMBER_NATIVE_BUILD/tests/image-digest" "$work/images.pak")
+windows=$(wine "$tests_dir/image-digest.exe" "$(winepath -w "$work/images.pak")" 2>&1 | tr -d '\r')
+[ "$(grep -c 'x' <<<"$linux")" = 4 ] || fail "Linux did not decode the four images: $linux"
+[ "$windows" = "$linux" ] || fail "the images decode otherwise here: $(diff <(echo "$linux") <(echo "$windows"))"
+pass "PNG and BMP entries decode to the same pixels as on Linux"
+
 # --- /s and /c ------------------------------------------------------------------
 launch="$drive_c/Launch Dir"
 rm -rf "$launch"; mkdir -p "$launch"
@@ -62,6 +77,33 @@ wine "$launch/amber-bell.scr" /c:1234 >/dev/null 2>&1; code=$?
 poll test -f "$launch/started.txt" || fail "/c did not start config.exe"
 touch "$launch/release"
 pass "/c and /c:1234 return at once with 0"
+
+# --- the libraries beside the programs ------------------------------------------
+# Nothing of SDL, libpng or zlib is linked in, and no program imports them at
+# start: the .scr in the system folder has none beside it. They are loaded
+# from the install folder, even where the system folder holds another SDL.dll.
+for program in amber-bell.scr config.exe; do
+    imports=$(i686-w64-mingw32-objdump -p "$AMBER_SAVER_DIR/$program" | sed -n 's/^\tDLL Name: //p')
+    grep -qiE '^(SDL|libpng16-16|zlib1)\.dll$' <<<"$imports" && fail "$program imports a library at start: $imports"
+    for code in windib "Missing IHDR before IDAT" "invalid distance too far back"; do
+        grep -qaF "$code" "$AMBER_SAVER_DIR/$program" && fail "$program has library code linked in ('$code')"
+    done
+done
+printf 'not a library' >"$launch/SDL.dll"
+set_registry "$install_win"
+out=$(WINEDEBUG=+loaddll wine "$launch/amber-bell.scr" --version 2>&1 | tr -d '\r')
+# Wine's own DLLs load its built-in zlib1.dll first, and every later load of
+# that name gets it; on Windows ours is loaded.
+for dll in SDL.dll libpng16-16.dll; do
+    grep -qiF "Loaded L\"C:\\\\Saver Set\\\\$dll\"" <<<"$out" || fail "$dll was not loaded from the install folder: $out"
+done
+grep -qx 'SDL: classic 1.2.15' <<<"$out" || fail "--version from the system folder printed: $out"
+rm "$launch/SDL.dll"
+set_registry 'C:\Launch Dir\'
+out=$(wine "$launch/amber-bell.scr" --version 2>&1); code=$?
+[ "$code" = 1 ] && tr -d '\r' <<<"$out" | grep -qF 'Amber Bell cannot load C:\Launch Dir\zlib1.dll' <<<"$out" ||
+    fail "without the libraries --version ended with $code: $out"
+pass "SDL and libpng are DLLs loaded from the install folder; without them the .scr says so"
 
 # --- the command-line text ----------------------------------------------------
 # main reads the text behind the program name byte for byte as WinMain gets it
