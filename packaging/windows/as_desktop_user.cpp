@@ -13,8 +13,9 @@
 // command line is handed on as the program's parameters, as it stands. The
 // program starts in its own folder, in a normal window, or a hidden one with
 // /hide (a console command that has nothing to show).
-// Exit codes: 0 Explorer took the request; 1 no Explorer desktop answered (none
-// runs, or it is another shell); 2 no program was named.
+// Exit codes: 0 Explorer took the request; 1 no Explorer desktop answered
+// within ten seconds (none runs, or it is another shell); 2 no program was
+// named.
 #include <windows.h>
 #include <exdisp.h>
 #include <servprov.h>
@@ -132,8 +133,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 1;
     int result = 1;
     {
+        // Explorer registers its desktop a while after it starts (after a
+        // restart, or on a new account's first log-on): it gets some seconds.
         ComRef<IShellDispatch2> shell;
-        if (desktopShell(shell)) {
+        bool found = desktopShell(shell);
+        for (int attempt = 0; !found && attempt < 40; ++attempt) {
+            Sleep(250);
+            found = desktopShell(shell);
+        }
+        if (found) {
             // Setup is in the foreground: let the program's window come forward.
             AllowSetForegroundWindow(ASFW_ANY);
             BSTR file = SysAllocString(program.c_str());

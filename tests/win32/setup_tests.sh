@@ -163,7 +163,7 @@ open_dialog wine "$installed/config.exe"
 keys alt+o
 poll eval 'box=$(xdotool search --name "^Amber Bell Settings\$" 2>/dev/null | head -n 1); [ -n "$box" ] && [ "$box" != "$dialog" ]' ||
     fail "no message box when the settings could not be saved"
-xdotool windowfocus --sync "$box" key Return
+press_in "$box" Return
 wait_exit "$pid"
 [ "$exit_code" = 1 ] || fail "a failed save ended the dialog with $exit_code"
 [ -d "$cfg" ] || fail "a failed save removed the folder in the file's place"
@@ -267,20 +267,31 @@ pass "setup and uninstall stop with 3 and change nothing while a show runs; setu
 
 # --- what the finish page hands Windows ---------------------------------------------
 # Setup with its pages keeps the remembered folder; its finish page has Explorer
-# start reg.exe: a stand-in here (run from the file as Explorer has reg.exe=n),
-# recording into the 32-bit system folder.
-native_reg="$drive_c/windows/system32/reg.exe"
+# start reg.exe: a stand-in here, recording into the 32-bit system folder.
 record="$drive_c/windows/$system_folder"
-cp -p "$native_reg" "$work/reg.exe"
-restore_reg() { cp -p "$work/reg.exe" "$native_reg"; rm -f "$record"/{started.txt,ended.txt,release}; }
-trap 'restore_reg; cleanup_work' EXIT
-restore_reg
-cp "$AMBER_WIN32_BUILD/tests/stand-in.exe" "$native_reg"
+overrides='HKCU\Software\Wine\DllOverrides'
+# stand_in_for PROGRAM: the stand-in takes the place of system32\PROGRAM in
+# every process, Explorer's too, through a load-order override in the prefix's
+# registry, which every new process reads (Explorer, started with the first
+# program, may not have the environment's); give_back PROGRAM undoes it.
+stand_in_for() {
+    cp -p "$drive_c/windows/system32/$1" "$work/$1"
+    cp "$AMBER_WIN32_BUILD/tests/stand-in.exe" "$drive_c/windows/system32/$1"
+    WINEDLLOVERRIDES="$WINEDLLOVERRIDES;reg.exe=b" wine reg add "$overrides" /v "$1" /t REG_SZ /d native /f >/dev/null 2>&1
+    rm -f "$record"/{started.txt,ended.txt,release}
+}
+give_back() {
+    WINEDLLOVERRIDES="$WINEDLLOVERRIDES;reg.exe=b" wine reg delete "$overrides" /v "$1" /f >/dev/null 2>&1
+    cp -p "$work/$1" "$drive_c/windows/system32/$1"
+    rm -f "$record"/{started.txt,ended.txt,release}
+}
+stand_in_for reg.exe
+trap 'give_back reg.exe; cleanup_work' EXIT
 wineserver -k
 # The welcome and finish pages have the tall dark picture on their left.
 shows_side_picture() { window_colour "$setup_window" 100x150+20+40 | awk '{ exit !($1 < 128) }'; }
 printf x >>"$chosen_dir/preview.ppk"
-WINEDLLOVERRIDES="$WINEDLLOVERRIDES;reg.exe=n" wine "$AMBER_WIN32_BUILD/amber-bell-setup.exe" >/dev/null 2>&1 & setup_pid=$!
+wine "$AMBER_WIN32_BUILD/amber-bell-setup.exe" >/dev/null 2>&1 & setup_pid=$!
 # press_on_page TEXT: waits for the page that shows TEXT, then presses Return
 # (its default button) in the installer's window.
 press_on_page() {
@@ -288,7 +299,7 @@ press_on_page() {
     poll eval 'wine "$AMBER_WIN32_BUILD/tests/window-texts.exe" "Amber Bell Setup" 2>/dev/null | tr -d "\r" | grep -qxF "$text"' ||
         fail "the installer did not show '$text'"
     setup_window=$(xdotool search --name "^Amber Bell Setup" 2>/dev/null | head -n 1)
-    xdotool windowfocus --sync "$setup_window" key Return
+    press_in "$setup_window" Return
 }
 press_on_page "Welcome to Amber Bell Setup"
 press_on_page "License Agreement"
@@ -306,7 +317,7 @@ poll eval '[ "$(tr A-Z a-z <"$record/started.txt" 2>/dev/null | sort)" = "$expec
     fail "reg.exe was started as: $(cat "$record/started.txt" 2>/dev/null)"
 touch "$record/release"
 wineserver -w
-restore_reg
+give_back reg.exe
 trap cleanup_work EXIT
 pass "setup with its pages keeps the folder; the finish page has Explorer start reg.exe add for the choice"
 
@@ -314,20 +325,16 @@ pass "setup with its pages keeps the folder; the finish page has Explorer start 
 # The desktop's user may be another account than the elevated uninstaller's:
 # Explorer starts cmd.exe (a stand-in here, as reg.exe above) to clear that
 # user's choice when it names our .scr.
-native_cmd="$drive_c/windows/system32/cmd.exe"
-cp -p "$native_cmd" "$work/cmd.exe"
-restore_cmd() { cp -p "$work/cmd.exe" "$native_cmd"; rm -f "$record"/{started.txt,ended.txt,release}; }
-trap 'restore_cmd; cleanup_work' EXIT
-restore_cmd
-cp "$AMBER_WIN32_BUILD/tests/stand-in.exe" "$native_cmd"
+stand_in_for cmd.exe
+trap 'give_back cmd.exe; cleanup_work' EXIT
 wineserver -k
-WINEDLLOVERRIDES="$WINEDLLOVERRIDES;cmd.exe=n" wine "$chosen_dir/uninstall.exe" /S
+wine "$chosen_dir/uninstall.exe" /S
 poll eval '[ ! -e "$chosen_dir" ] && [ ! -e "$scr" ] && ! has_key "$uninstall_key"' || fail "the uninstaller left the install in $chosen_dir"
 poll grep -q '^parent=' "$record/started.txt" || fail "the uninstaller started no cmd.exe through Explorer"
 started=$(tr -d '\r' <"$record/started.txt")
 touch "$record/release"
 wineserver -w
-restore_cmd
+give_back cmd.exe
 trap cleanup_work EXIT
 grep -qix 'parent=explorer.exe' <<<"$started" || fail "cmd.exe was not started by Explorer: $started"
 words=$(sed -n 's/^words=\[\(.*\)\]$/\1/p' <<<"$started")

@@ -25,3 +25,12 @@ render_and_escape() {
     wait_exit "$pid"
     [ "$exit_code" = 0 ] || fail "Escape ended the render mode with $exit_code"
 }
+
+# press_in WINDOW KEY...: once the window is mapped, focuses it and presses the
+# keys (focusing a window X has not mapped yet fails, and the keys are lost).
+press_in() {
+    local window=$1
+    shift
+    poll eval 'xwininfo -id "$window" 2>/dev/null | grep -q IsViewable' || fail "window $window was never mapped"
+    xdotool windowfocus --sync "$window" key "$@"
+}
