@@ -13,8 +13,7 @@ set(AMBER_SCREENSHOT_URL https://raw.githubusercontent.com/lumivera/amber-bell/m
 
 # The release date of this version is the one of the changelog's first entry
 # (" -- Name <mail>  Tue, 08 Dec 2026 08:00:00 +0000").
-set(changelog ${PROJECT_SOURCE_DIR}/packaging/debian/changelog)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${changelog})
+set(changelog ${PROJECT_SOURCE_DIR}/debian/changelog)
 file(STRINGS ${changelog} trailer REGEX "^ -- " LIMIT_COUNT 1)
 if(NOT trailer MATCHES ", ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) ")
   message(FATAL_ERROR "${changelog}: no date in the first entry's trailer line")

@@ -10,22 +10,33 @@ set(AMBER_INSTALL_LIBDIR lib/amber-bell CACHE STRING
 # strips them.
 install(DIRECTORY ${AMBER_SAVER_DIR}/ DESTINATION ${AMBER_INSTALL_LIBDIR} USE_SOURCE_PERMISSIONS
         PATTERN amber-bell EXCLUDE PATTERN config EXCLUDE)
-# The package tool goes along, as bin/amber-bell-pak, for re-skinning the show.
-install(TARGETS amber-bell amber-config pak RUNTIME DESTINATION ${AMBER_INSTALL_LIBDIR})
+# The settings program, the package tool and the snapshot renderer go along,
+# as bin/amber-bell-config, bin/amber-bell-pak and bin/amber-bell-snapshot.
+install(TARGETS amber-bell amber-config pak amber-snapshot RUNTIME DESTINATION ${AMBER_INSTALL_LIBDIR})
 install(CODE "
   set(saver \"\${CMAKE_INSTALL_PREFIX}/${AMBER_INSTALL_LIBDIR}\")
   set(bin \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
   file(MAKE_DIRECTORY \"\${bin}\")
   file(RELATIVE_PATH target \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\" \"\${saver}/amber-bell\")
   file(CREATE_LINK \"\${target}\" \"\${bin}/amber-bell\" SYMBOLIC)
-  file(RELATIVE_PATH target \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\" \"\${saver}/pak\")
-  file(CREATE_LINK \"\${target}\" \"\${bin}/amber-bell-pak\" SYMBOLIC)
+  # Links made here go into install_manifest.txt as installed files do
+  # (without DESTDIR), so that the manifest lists everything to remove.
+  list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/amber-bell\")
+  foreach(pair \"pak:amber-bell-pak\" \"config:amber-bell-config\" \"amber-snapshot:amber-bell-snapshot\")
+    string(REPLACE \":\" \";\" pair \"\${pair}\")
+    list(GET pair 0 program)
+    list(GET pair 1 name)
+    file(RELATIVE_PATH target \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\" \"\${saver}/\${program}\")
+    file(CREATE_LINK \"\${target}\" \"\${bin}/\${name}\" SYMBOLIC)
+    list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/\${name}\")
+  endforeach()
 
   # XScreenSaver looks for hacks in <prefix>/libexec/xscreensaver.
   set(hacks \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBEXECDIR}/xscreensaver\")
   file(MAKE_DIRECTORY \"\${hacks}\")
   file(RELATIVE_PATH target \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBEXECDIR}/xscreensaver\" \"\${saver}/amber-bell\")
   file(CREATE_LINK \"\${target}\" \"\${hacks}/amber-bell\" SYMBOLIC)
+  list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBEXECDIR}/xscreensaver/amber-bell\")
 ")
 # The recorded install directory is a component of its own: the Debian
 # package leaves it out and has its postinst write it instead.
@@ -33,6 +44,7 @@ install(CODE "
   set(reg \"\$ENV{DESTDIR}${AMBER_SYSCONFDIR}/lumivera/Amber Bell/Settings\")
   file(MAKE_DIRECTORY \"\${reg}\")
   file(WRITE \"\${reg}/Path\" \"\${CMAKE_INSTALL_PREFIX}/${AMBER_INSTALL_LIBDIR}/\")
+  list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"${AMBER_SYSCONFDIR}/lumivera/Amber Bell/Settings/Path\")
   message(STATUS \"Recorded install directory in \${reg}/Path\")
 " COMPONENT recorded_install_directory)
 # ... and for their descriptions in <prefix>/share/xscreensaver/config.
@@ -42,4 +54,10 @@ install(FILES ${PROJECT_SOURCE_DIR}/src/platform/posix/xscreensaver/amber-bell.x
 # AppStream metainfo and the icon (cmake/DesktopEntries.cmake).
 install(DIRECTORY ${AMBER_SHARE_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR})
 
-include(cmake/Package.cmake)
+
+# The quick package of a build tree (cmake/Package.cmake); the source
+# package (debian/) builds without it.
+option(AMBER_CPACK "Make the build tree's quick .deb with CPack" ON)
+if(AMBER_CPACK)
+  include(cmake/Package.cmake)
+endif()

@@ -1,5 +1,5 @@
-# The Debian package: `cpack -G DEB` in the build folder (scripts/build-deb)
-# makes amber-bell_<version>_<arch>.deb from what `cmake --install` lays out
+# A quick Debian package of a build tree: `cpack -G DEB` in the build folder
+# (tests/packaging/e2e_debian_package.sh) makes amber-bell_<version>_<arch>.deb from what `cmake --install` lays out
 # under /usr, stripped, with the dependencies dpkg-shlibdeps finds in the
 # binaries. The recorded install directory in /etc is a configuration file
 # kept by the maintainer scripts rather than a conffile: its path has blanks,
@@ -10,7 +10,9 @@ set(doc_out ${CMAKE_BINARY_DIR}/doc)
 file(MAKE_DIRECTORY ${doc_out})
 set(compressed)
 foreach(pair "docs/amber-bell.6:amber-bell.6.gz" "docs/amber-bell-pak.1:amber-bell-pak.1.gz"
-             "packaging/debian/changelog:changelog.gz"
+             "docs/amber-bell-config.1:amber-bell-config.1.gz"
+             "docs/amber-bell-snapshot.1:amber-bell-snapshot.1.gz"
+             "debian/changelog:changelog.gz"
              "THIRD-PARTY-NOTICES.txt:THIRD-PARTY-NOTICES.txt.gz")
   string(REPLACE ":" ";" pair "${pair}")
   list(GET pair 0 source)
@@ -24,20 +26,26 @@ endforeach()
 add_custom_target(compressed_docs ALL DEPENDS ${compressed})
 
 install(FILES ${doc_out}/amber-bell.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
-install(FILES ${doc_out}/amber-bell-pak.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${doc_out}/amber-bell-pak.1.gz ${doc_out}/amber-bell-config.1.gz ${doc_out}/amber-bell-snapshot.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 # The licence and the notices of what the programs are built with go beside
 # the copyright file.
-install(FILES ${doc_out}/changelog.gz ${PROJECT_SOURCE_DIR}/packaging/debian/copyright
+install(FILES ${doc_out}/changelog.gz ${PROJECT_SOURCE_DIR}/debian/copyright
         ${PROJECT_SOURCE_DIR}/LICENSE ${doc_out}/THIRD-PARTY-NOTICES.txt.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/amber-bell)
 
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(AMBER_PACKAGE_SAVER_DIR ${CPACK_PACKAGING_INSTALL_PREFIX}/${AMBER_INSTALL_LIBDIR})
+# The maintainer scripts of the source package, without debhelper's
+# place-holder, which only debhelper fills.
 foreach(script postinst postrm)
-  configure_file(${PROJECT_SOURCE_DIR}/packaging/debian/${script}.in ${CMAKE_BINARY_DIR}/debian/${script}
-                 @ONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
-                 WORLD_READ WORLD_EXECUTE)
+  file(READ ${PROJECT_SOURCE_DIR}/debian/amber-bell.${script} text)
+  string(REPLACE "#DEBHELPER#\n" "" text "${text}")
+  file(WRITE ${CMAKE_BINARY_DIR}/debian/${script} "${text}")
+  file(CHMOD ${CMAKE_BINARY_DIR}/debian/${script}
+       PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 endforeach()
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+             ${PROJECT_SOURCE_DIR}/debian/amber-bell.postinst ${PROJECT_SOURCE_DIR}/debian/amber-bell.postrm)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME amber-bell)

@@ -1,5 +1,6 @@
 #include "app/usage.h"
 
+#include "amber_version.h"
 #include "app/host_options.h"
 #include "app/install_directory.h"
 #include "app/show_packages.h"
@@ -63,5 +64,5 @@ std::string usageText(SwitchRule rule) {
 std::string versionText() {
     // The SDL is the one loaded now, not the one built against: bug reports
     // need to know which of the libraries called SDL 1.2 drew the show.
-    return std::string("amber-bell ") + AMBER_VERSION + "\nSDL: " + describeSdlLibrary(linkedSdlLibrary()) + "\n";
+    return std::string("amber-bell ") + AMBER_VERSION_TEXT + "\nSDL: " + describeSdlLibrary(linkedSdlLibrary()) + "\n";
 }

@@ -1,5 +1,6 @@
-# `cmake --install` lays out the install directory, the command link, the
-# recorded install directory and the XScreenSaver hack with its description.
+# `cmake --install` lays out the install directory, the command links, the
+# recorded install directory and the XScreenSaver hack with its description,
+# and lists every one of them in install_manifest.txt.
 source "$AMBER_TEST_SUPPORT/e2e-lib.sh"
 
 dest="$work/root"
@@ -13,7 +14,15 @@ lib="$dest/opt/amber/lib/amber-bell"
 grep -q '<command arg="--root"/>' "$dest/opt/amber/share/xscreensaver/config/amber-bell.xml" || fail "no hack description"
 recorded=$(find "$dest" -path '*/lumivera/Amber Bell/Settings/Path')
 [ -n "$recorded" ] && [ "$(cat "$recorded")" = /opt/amber/lib/amber-bell/ ] || fail "install directory not recorded"
-pass "install lays out every file"
+# install_manifest.txt lists every file and link made, so that removing what
+# it lists leaves nothing.
+installed=$(cd "$dest" && find . ! -type d | sed 's|^\.||' | sort)
+listed=$(sort "$AMBER_BUILD_DIR/install_manifest.txt")
+[ "$installed" = "$listed" ] || fail "files and manifest differ: $(diff <(echo "$listed") <(echo "$installed"))"
+for name in amber-bell-config amber-bell-pak amber-bell-snapshot; do
+    "$dest/opt/amber/bin/$name" --help >/dev/null || fail "bin/$name does not run"
+done
+pass "install lays out every file, and its manifest lists each"
 
 # The installed program finds its install directory through the recorded value.
 export AMBER_BELL_SYSCONFDIR="${recorded%/lumivera/Amber Bell/Settings/Path}"

@@ -1,8 +1,8 @@
 # The Debian package: it builds with CPack, lintian finds no errors or
 # warnings in it, it holds the menu entries, icons and metainfo,
 # dpkg installs it on this machine, the installed hack runs under the real
-# XScreenSaver and MATE's screensaver daemon, and dpkg removes every file it brought (a purge also the
-# recorded install directory). Installing for real needs root: without it the
+# XScreenSaver and MATE's screensaver daemon, and dpkg removes every file it brought and the
+# recorded install directory it wrote (a purge also one the administrator changed). Installing for real needs root: without it the
 # test is skipped (exit 77), and it leaves an amber-bell package someone
 # installed on purpose alone.
 source "$AMBER_TEST_SUPPORT/e2e-lib.sh"
@@ -20,6 +20,8 @@ for file in ./usr/lib/amber-bell/amber-bell ./usr/lib/amber-bell/config ./usr/li
             ./usr/bin/amber-bell ./usr/libexec/xscreensaver/amber-bell \
             ./usr/share/xscreensaver/config/amber-bell.xml ./usr/share/man/man6/amber-bell.6.gz \
             ./usr/lib/amber-bell/pak ./usr/bin/amber-bell-pak ./usr/share/man/man1/amber-bell-pak.1.gz \
+            ./usr/bin/amber-bell-config ./usr/share/man/man1/amber-bell-config.1.gz \
+            ./usr/bin/amber-bell-snapshot ./usr/share/man/man1/amber-bell-snapshot.1.gz \
             ./usr/share/doc/amber-bell/copyright ./usr/share/doc/amber-bell/LICENSE \
             ./usr/share/doc/amber-bell/THIRD-PARTY-NOTICES.txt.gz; do
     dpkg-deb -c "$deb" | grep -q " $file\( \|$\)" || fail "$file is not in the package"
@@ -68,7 +70,14 @@ while read -r path; do
     [ -e "$path" ] || [ -L "$path" ] && fail "dpkg -r left $path"
 done < "$work/files"
 [ ! -e /usr/lib/amber-bell ] || fail "dpkg -r left /usr/lib/amber-bell"
-[ -f "$recorded" ] || fail "dpkg -r removed the configuration file (only a purge may)"
+# The recorded folder goes with the folder it names (any build's "/s" would
+# look there), and a folder the administrator recorded stays until a purge.
+[ ! -e /etc/lumivera ] || fail "dpkg -r left $(find /etc/lumivera) naming the removed folder"
+dpkg -i "$deb" >"$work/dpkg.log" 2>&1 || { cat "$work/dpkg.log"; fail "dpkg -i after a remove failed"; }
+[ "$(cat "$recorded")" = /usr/lib/amber-bell/ ] || fail "a new install recorded '$(cat "$recorded")'"
+printf /opt/amber-bell/ >"$recorded"
+dpkg -r amber-bell >"$work/dpkg.log" 2>&1 || { cat "$work/dpkg.log"; fail "dpkg -r failed"; }
+[ "$(cat "$recorded" 2>/dev/null)" = /opt/amber-bell/ ] || fail "dpkg -r removed the administrator's recorded folder"
 dpkg --purge amber-bell >"$work/dpkg.log" 2>&1 || { cat "$work/dpkg.log"; fail "dpkg --purge failed"; }
 [ ! -e /etc/lumivera ] || fail "the purge left $(find /etc/lumivera)"
-pass "dpkg -r removes every file it installed; --purge also the recorded install directory"
+pass "dpkg -r removes every file it installed and the recorded folder it wrote; --purge also one the administrator wrote"

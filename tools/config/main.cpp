@@ -18,8 +18,12 @@
 
 namespace {
 
+// The name people type: "config" on Windows, where it sits in the install
+// folder; on Linux the command on PATH.
+const std::string command = AMBER_CONFIG_COMMAND;
+
 std::string optionsHelp() {
-    std::string text = "Options (config set NAME=VALUE ...):\n";
+    std::string text = "Options (" + command + " set NAME=VALUE ...):\n";
     for (const SettingsOption& option : settingsOptions) {
         const std::string name = option.name;
         text += "  " + name + std::string(name.size() < 18 ? 18 - name.size() : 1, ' ') +
@@ -30,7 +34,7 @@ std::string optionsHelp() {
         text += (row % 5 == 0 ? "\n  " : ", ") + std::to_string(row) + ": " + resolutionRowText(row);
     }
     text += std::string("\nThe settings file lies in ") + platform::commonAppDataFolderHint +
-            "; config path prints it.";
+            "; " + command + " path prints it.";
     return text;
 }
 
@@ -42,7 +46,7 @@ bool save(const std::string& path, const SettingsFile& file, std::string& error)
         std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
     }
     if (saveSettingsFile(path, file, error)) return true;
-    std::cerr << "config: " << error << '\n';
+    std::cerr << command << ": " << error << '\n';
     return false;
 }
 
@@ -67,15 +71,16 @@ int runDialog(const std::string& path, uint64_t owner) {
     SettingsFile file = loadSettingsFile(path);
     if (!openDialogDisplay()) {
         std::cout << formatSettings(file.options);
-        std::cerr << "config: no display for the settings dialog; these are the settings in effect.\n"
-                     "Change them with: config set NAME=VALUE ... (config --help lists the options)\n";
+        std::cerr << command << ": no display for the settings dialog; these are the settings in effect.\n"
+                  << "Change them with: " << command << " set NAME=VALUE ... (" << command
+                  << " --help lists the options)\n";
         return 0;
     }
     switch (runSettingsDialog(file.options, owner)) {
     case DialogResult::Cancelled:
         return 0;
     case DialogResult::Failed:
-        std::cerr << "config: the settings dialog could not be opened\n";
+        std::cerr << command << ": the settings dialog could not be opened\n";
         showDialogError("The settings dialog could not be opened.");
         return 1;
     case DialogResult::Ok:
@@ -97,7 +102,7 @@ int main(int argc, char** argv) {
     CLI::App app{"Amber Bell settings. Without a command: the settings dialog."};
     app.require_subcommand(0, 1);
     CLI::App* show = app.add_subcommand("show", "Print every option as name=value");
-    CLI::App* set = app.add_subcommand("set", "Change options, e.g. config set showClock=0 resolutionIndex=3");
+    CLI::App* set = app.add_subcommand("set", "Change options, e.g. " + command + " set showClock=0 resolutionIndex=3");
     std::vector<std::string> assignments;
     set->add_option("assignments", assignments, "NAME=VALUE ...")->required();
     CLI::App* reset = app.add_subcommand("reset", "Set every option back to its default");
@@ -108,7 +113,7 @@ int main(int argc, char** argv) {
     const std::string path = settingsFilePath();
     if (*where) {
         if (path.empty()) {
-            std::cerr << "config: the application-data folder cannot be found (on Linux: neither "
+            std::cerr << command << ": the application-data folder cannot be found (on Linux: neither "
                          "$XDG_CONFIG_HOME nor $HOME is set)\n";
             return 1;
         }
@@ -124,7 +129,7 @@ int main(int argc, char** argv) {
     }
     if (*set) {
         if (!applySettingsAssignments(file.options, assignments, error)) {
-            std::cerr << "config: " << error << '\n';
+            std::cerr << command << ": " << error << '\n';
             return 1;
         }
         return save(path, file, error) ? 0 : 1;

@@ -13,6 +13,7 @@
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -47,9 +48,12 @@ std::string framePath(const std::string& out, uint32_t ticks) {
     return stem + number + (hasExtension ? out.substr(dot) : ".png");
 }
 
+// The build's saver/ beside the program, or, installed, the program's own
+// folder, which holds the packages.
 std::string defaultSaverDir() {
     const std::string here = platform::executableDirectory();
-    return here.empty() ? "build/saver/" : here + "saver/";
+    if (here.empty()) return "build/saver/";
+    return std::filesystem::exists(here + "main.pak") ? here : here + "saver/";
 }
 
 // What the command line gives: the request, and the texts checked after parsing.
@@ -71,7 +75,7 @@ void addOptions(CLI::App& app, SnapshotOptions& options) {
     app.add_option("--supersample", request.supersample,
                    "Render N times larger and reduce (smoother edges)")->capture_default_str();
     app.add_option("--saver-dir", request.saverDir,
-                   "Folder holding the packages (default: saver/ next to this program)");
+                   "Folder holding the packages (default: saver/ next to this program, or its own folder when that holds main.pak)");
     app.add_option("--settings", options.settingsFile, "Settings file to start from (else the defaults)");
     const char* const choiceHelp[4] = {"Frame counter", "Clock", "Clock placement (near: large)", "Calendar"};
     for (int i = 0; i < 4; ++i) {
