@@ -9,30 +9,20 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 status=0
 
-# make_sources FOLDER: a zlib source package and its pin, as apt-get leaves them.
-make_sources() {
-    mkdir -p "$1/zlib-1.0/debian/source"
-    echo '3.0 (native)' >"$1/zlib-1.0/debian/source/format"
-    tar -C "$1" -cJf "$1/zlib_1.0.tar.xz" zlib-1.0
-    rm -r "$1/zlib-1.0"
-    local sum size
-    sum=$(sha256sum <"$1/zlib_1.0.tar.xz" | cut -d' ' -f1)
-    size=$(stat -c %s "$1/zlib_1.0.tar.xz")
-    printf 'Format: 3.0 (native)\nSource: zlib\nVersion: 1.0\nChecksums-Sha256:\n %s %s zlib_1.0.tar.xz\nFiles:\n %s %s zlib_1.0.tar.xz\n' \
-        "$sum" "$size" "$(md5sum <"$1/zlib_1.0.tar.xz" | cut -d' ' -f1)" "$size" >"$1/zlib_1.0.dsc"
-    printf '# package version sha256\nzlib 1.0 %s\nlibpng1.6 1.0 0\nlibsdl1.2 1.0 0\n' \
-        "$(sha256sum <"$1/zlib_1.0.dsc" | cut -d' ' -f1)" >"$1/pinned-sources"
-}
-
-# expect CASE MESSAGE CHANGE: after CHANGE to fresh sources, the build fails
-# with MESSAGE on stderr and leaves no DLL.
+# expect CASE MESSAGE CHANGE: a zlib source and its pin as apt-get leaves
+# them, changed by CHANGE, make the build fail with MESSAGE and no DLL.
 expect() {
-    local folder=$work/$1
-    make_sources "$folder"
-    (cd "$folder" && eval "$3")
-    if out=$(bash "$build_libraries" "$folder" "$folder/out" 2>&1 >/dev/null); then
+    local dir=$work/$1 change=$3
+    mkdir -p "$dir/zlib-1.0/debian/source" && echo '3.0 (native)' >"$dir/zlib-1.0/debian/source/format"
+    (cd "$dir" && tar -cJf zlib_1.0.tar.xz zlib-1.0 && rm -r zlib-1.0 &&
+        set -- "$(stat -c %s zlib_1.0.tar.xz)" zlib_1.0.tar.xz &&
+        printf 'Format: 3.0 (native)\nSource: zlib\nVersion: 1.0\nChecksums-Sha256:\n %s %s %s\nFiles:\n %s %s %s\n' \
+            "$(sha256sum <"$2" | cut -d' ' -f1)" "$1" "$2" "$(md5sum <"$2" | cut -d' ' -f1)" "$1" "$2" >zlib_1.0.dsc &&
+        printf 'zlib 1.0 %s\nlibpng1.6 1.0 0\nlibsdl1.2 1.0 0\n' "$(sha256sum <zlib_1.0.dsc | cut -d' ' -f1)" >pinned-sources &&
+        eval "$change")
+    if out=$(bash "$build_libraries" "$dir" "$dir/out" 2>&1 >/dev/null); then
         echo "FAIL: $1: the build went through"; status=1
-    elif ! grep -qF -- "$2" <<<"$out" || compgen -G "$folder/out/bin/*.dll" >/dev/null; then
+    elif ! grep -qF -- "$2" <<<"$out" || compgen -G "$dir/out/bin/*.dll" >/dev/null; then
         echo "FAIL: $1: $out"; status=1
     else
         echo "PASS: $1 is refused"
