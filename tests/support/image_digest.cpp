@@ -4,24 +4,10 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <string>
 #include <vector>
 
 #include "package/image_decode.h"
 #include "package/package_reader.h"
-
-namespace {
-
-uint64_t rowsHash(const RgbaImage& image) {
-    uint64_t hash = 1469598103934665603ull;
-    for (int32_t y = 0; y < image.height; ++y) {
-        const uint8_t* row = image.pixels + static_cast<size_t>(y) * image.pitch;
-        for (int32_t x = 0; x < image.width * 4; ++x) hash = (hash ^ row[x]) * 1099511628211ull;
-    }
-    return hash;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2) return 2;
@@ -35,11 +21,15 @@ int main(int argc, char** argv) {
     }
     for (const PackageEntryView& entry : entries) {
         RgbaImage image;
-        if (decodeRgbaImage(entry.data, static_cast<size_t>(entry.size), image))
-            std::printf("%s %dx%d %016llx\n", entry.name.c_str(), image.width, image.height,
-                        static_cast<unsigned long long>(rowsHash(image)));
-        else
+        if (!decodeRgbaImage(entry.data, static_cast<size_t>(entry.size), image)) {
             std::printf("%s not an image\n", entry.name.c_str());
+            continue;
+        }
+        unsigned long long hash = 1469598103934665603ull;
+        for (int32_t y = 0; y < image.height; ++y)
+            for (int32_t x = 0; x < image.width * 4; ++x)
+                hash = (hash ^ image.pixels[static_cast<size_t>(y) * image.pitch + x]) * 1099511628211ull;
+        std::printf("%s %dx%d %016llx\n", entry.name.c_str(), image.width, image.height, hash);
     }
     return 0;
 }

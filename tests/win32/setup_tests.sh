@@ -338,26 +338,20 @@ give_back cmd.exe
 trap cleanup_work EXIT
 grep -qix 'parent=explorer.exe' <<<"$started" || fail "cmd.exe was not started by Explorer: $started"
 words=$(sed -n 's/^words=\[\(.*\)\]$/\1/p' <<<"$started")
-query='reg query "HKCU\Control Panel\Desktop" /v SCRNSAVE.EXE 2^>nul'
-delete='reg delete "HKCU\Control Panel\Desktop" /v SCRNSAVE.EXE /f'
-[[ "$words" == "/d /s /c \"for /f \"tokens=2,*\" %a in ('$query') do @for %n in (amber-bell.scr "*") do @if /i \"%~nxb\"==\"%n\" $delete\"" ]] ||
-    fail "cmd.exe was given: $words"
+[[ "$words" == '/d /s /c "'*'"' ]] || fail "cmd.exe was given: $words"
 # The command inside the outer quotes, which /s hands on as it stands, run by
 # the real cmd.exe (from a batch file, where % is written %%), clears a choice
 # of our .scr, by either of its names, and keeps another.
-command=${words#'/d /s /c "'}
-command=${command%'"'}
+command=${words:10:-1}
 printf '@%s\r\n' "${command//%/%%}" >"$drive_c/clear-choice.bat"
 short=$(sed -n 's/.*(amber-bell.scr \([^ )]*\).*/\1/p' <<<"$command")
 [ -n "$short" ] || fail "no short name in: $command"
-for choice in 'C:\windows\system32\amber-bell.scr' "C:\\WINDOWS\\$short" 'C:\windows\system32\other.scr'; do
-    wine reg add "$desktop_key" /v SCRNSAVE.EXE /t REG_SZ /d "$choice" /f >/dev/null 2>&1
+other='C:\windows\system32\other.scr'
+for choice in 'C:\windows\system32\amber-bell.scr=' "C:\\WINDOWS\\$short=" "$other=$other"; do
+    wine reg add "$desktop_key" /v SCRNSAVE.EXE /t REG_SZ /d "${choice%%=*}" /f >/dev/null 2>&1
     wine cmd /c 'C:\clear-choice.bat' >/dev/null 2>&1
     left=$(reg_value "$desktop_key" SCRNSAVE.EXE)
-    case "$choice" in
-        *other.scr) [ "$left" = "$choice" ] || fail "the words cmd.exe was given cleared another choice ($choice)" ;;
-        *) [ -z "$left" ] || fail "the words cmd.exe was given kept the choice $left" ;;
-    esac
+    [ "$left" = "${choice#*=}" ] || fail "cmd.exe's words left '$left' of the choice ${choice%%=*}"
 done
 wine reg delete "$desktop_key" /v SCRNSAVE.EXE /f >/dev/null 2>&1
 rm "$drive_c/clear-choice.bat"
