@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "platform/paths.h"
 #include "platform/program_libraries.h"
 
 namespace platform {
@@ -10,14 +11,6 @@ namespace {
 // already loaded from the same folder.
 const char* const libraries[] = {"zlib1.dll", "libpng16-16.dll", "SDL.dll"};
 
-std::string programFolder() {
-    char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return {};
-    std::string folder(path, length);
-    return folder.substr(0, folder.find_last_of("\\/") + 1);
-}
-
 bool isFile(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -26,7 +19,7 @@ bool isFile(const std::string& path) {
 }  // namespace
 
 std::string loadProgramLibraries(const std::string& installFolder) {
-    const std::string folder = isFile(installFolder + "SDL.dll") ? installFolder : programFolder();
+    const std::string folder = isFile(installFolder + "SDL.dll") ? installFolder : executableDirectory();
     for (const char* name : libraries) {
         // A library loaded by its full path is the one a later load by its
         // bare name gets. The altered search path looks for its own imports
