@@ -115,7 +115,8 @@ std::vector<uint8_t> otherPng(int colourType, int bitDepth, bool transparency) {
     png_color_16 key{};
     if (transparency) png_set_tRNS(png, info, alpha, colourType == PNG_COLOR_TYPE_PALETTE ? 2 : 0, &key);
     png_write_info(png, info);
-    std::vector<png_byte> row(16, 0x41);
+    // Palette indices stay within the two entries: newer libpng refuses others.
+    std::vector<png_byte> row(16, colourType == PNG_COLOR_TYPE_PALETTE ? 0 : 0x41);
     row[0] = 1;
     png_write_row(png, row.data());
     png_write_end(png, info);
