@@ -109,9 +109,15 @@ pass "SDL and libpng are DLLs loaded from the install folder; without them the .
 # main reads the text behind the program name byte for byte as WinMain gets it
 # from the C runtime: one program prints both, started by a name with a blank
 # (quoted on its command line) and one without, with blanks, a tab and quotes.
+# A run that printed nothing at all (seen once: Wine lost a start) is run
+# again; its error output is shown when the second prints nothing either.
 echo_text() {
-    local out
-    out=$(wine "$@" 2>/dev/null | tr -d '\r')
+    local out attempt
+    for attempt in 1 2; do
+        out=$(wine "$@" 2>"$work/echo.err" | tr -d '\r')
+        [ -z "$out" ] || break
+    done
+    [ -n "$out" ] || fail "command line $*: the program printed nothing: $(cat "$work/echo.err")"
     winmain=$(sed -n 's/^winmain=//p' <<<"$out")
     text=$(sed -n 's/^main=//p' <<<"$out")
     [ -n "$winmain" ] && [ "$winmain" = "$text" ] ||
