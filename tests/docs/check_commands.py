@@ -29,10 +29,6 @@ PROGRAMS = {"amber-bell": "saver/amber-bell", "Amber Bell": "saver/Amber Bell",
 NSIS_OPTIONS = {"/S", "/D", "/NCRC"}  # every NSIS installer's own
 
 
-def names(word, text):
-    return re.search(r"(?<![\w-])" + re.escape(word) + r"(?![\w-])", text)
-
-
 class Guides:
     def __init__(self, top, build):
         self.top, self.build, self.helps = top, build, {}
@@ -93,12 +89,14 @@ class Guides:
                 yield f"there is no script {first}"
                 return
             text = path.read_text(encoding="utf-8")
-            yield from (f"{first} takes no {arg}" for arg in args if not arg.startswith("-") and not names(arg, text))
+            yield from (f"{first} takes no {arg}" for arg in args
+                        if not arg.startswith("-") and not re.search(rf"(?<![\w-]){re.escape(arg)}(?![\w-])", text))
         elif first in ("apt", "apt-get") and args[:1] in (["install"], ["remove"], ["purge"]):
             for arg in args[1:]:
                 deb = re.match(r"^(?:.*/)?([^/_]+)_([^_]+)_[^_]+\.deb$", arg)
-                if (deb[1] if deb else arg).startswith("amber-bell") and (deb[1] if deb else arg) not in self.packages:
-                    yield f"there is no package {deb[1] if deb else arg}"
+                package = deb[1] if deb else arg
+                if package.startswith("amber-bell") and package not in self.packages:
+                    yield f"there is no package {package}"
                 if deb and deb[2] != self.version:
                     yield f"{arg} is not version {self.version}"
         elif first == "man":
