@@ -53,6 +53,10 @@ uint32_t frameDelayUs(const HostOptions& options, bool inHostWindow) {
     return options.frameDelayUs.value_or(inHostWindow ? hostedFrameDelayUs : 0);
 }
 
+uint32_t unsyncedFrameCapUs(const HostOptions& options, bool inHostWindow) {
+    return options.frameDelayUs || inHostWindow ? 0 : hostedFrameDelayUs;
+}
+
 HostOptions readHostOptions(const std::string& commandLine, Settings& settings, std::string& warnings) {
     std::vector<std::string> words;
     std::istringstream in(commandLine);
@@ -110,7 +114,8 @@ std::string hostOptionsHelp() {
             "the least time from the start of one frame to the start of the next, in microseconds, 0 to " +
                 std::to_string(maxFrameDelayUs) + "; the show sleeps in between. Default " +
                 std::to_string(hostedFrameDelayUs) +
-                " (about 60 frames a second) in a host's window, 0 (no limit) full screen");
+                " (about 60 frames a second) in a host's window; full screen 0 (no limit) while the "
+                "display's refresh paces the frames, else " + std::to_string(hostedFrameDelayUs));
     addHelp(help, "--fps, --no-fps", "show or hide the frame counter");
     addHelp(help, "--clock KIND", std::string(showChoiceValues("clock")));
     addHelp(help, "--clock-size WHERE",

@@ -3,8 +3,9 @@
 // They apply full screen and in a screensaver host's window alike:
 //   -delay N         microseconds from the start of one frame to the start of
 //                    the next, at least; 0 to 1000000; default 16667 (about 60
-//                    frames a second) in a host's window and 0 (no limit) full
-//                    screen
+//                    frames a second) in a host's window; full screen 0 (no
+//                    limit) while the display's refresh paces the frames, else
+//                    16667 (frame_pacer.h)
 //   -fps, -no-fps    show or hide the frame counter
 //   -clock K         off | analog | digital12 | digital24
 //   -clock-size K    near (large) | far (small)
@@ -37,6 +38,10 @@ constexpr uint32_t hostedFrameDelayUs = 16667;
 // The delay between frame starts in microseconds: the one given, else the
 // default of a host's window or of the full-screen show.
 uint32_t frameDelayUs(const HostOptions& options, bool inHostWindow);
+// The delay the full-screen show takes on when the display does not pace its
+// frames (FramePacer's unsynced cap); 0 when -delay was given or in a host's
+// window.
+uint32_t unsyncedFrameCapUs(const HostOptions& options, bool inHostWindow);
 
 // Reads the options from the blank-separated words of `commandLine` and
 // applies the show choices to `settings`. A missing or bad value leaves that

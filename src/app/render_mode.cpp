@@ -73,7 +73,8 @@ int runRenderMode(const std::string& commandLine) {
     auto display = std::make_unique<Display>(settings->screenWidth(), settings->screenHeight(),
                                              settings->screenDepth(), hostOptions.multisample);
     if (!display->inHostWindow()) platform::coverMonitors(platform::listMonitors());
-    FramePacer pacer(frameDelayUs(hostOptions, display->inHostWindow()));
+    FramePacer pacer(frameDelayUs(hostOptions, display->inHostWindow()),
+                     unsyncedFrameCapUs(hostOptions, display->inHostWindow()));
     Show show;
     startShow(show, std::move(settings), std::move(display));
     Display& screen = *show.display;

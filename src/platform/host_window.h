@@ -31,17 +31,24 @@ std::span<const HostWindowOption> hostWindowOptions();
 // before anything else runs, for host-window discovery.
 void setProcessArguments(int argc, char** argv);
 
-// The host's window and its current size. False when no host window was
-// named or it cannot be found on the display.
-bool findHostWindow(HostWindow& window);
+enum class HostWindowState {
+    NotNamed,  // no host window was named: the show opens its own
+    Found,     // `window` holds it and its current size
+    Gone,      // one was named but no longer exists: the host has stopped us already
+};
+
+// The host's window and its current size.
+HostWindowState findHostWindow(HostWindow& window);
 
 // The current size of window `id`. False when it cannot be queried.
 bool hostWindowSize(uint64_t id, int32_t& width, int32_t& height);
 
-// Called once drawing into a host's window has begun: when that window goes
-// away (the host destroys it as it stops us), the X errors that drawing then
-// raise are taken as a stop request (stop_signals.h) instead of ending the
-// process.
+// Called before the video library starts on a host's window: when that window
+// goes away (the host destroys it as it stops us), the X and GLX errors that
+// drawing into it then raise (BadWindow, BadDrawable, GLXBadDrawable,
+// GLXBadCurrentWindow and the like) are taken as a stop request
+// (stop_signals.h) instead of ending the process. The video library chains
+// its own error handler to this one.
 void stopWhenHostWindowGoes();
 
 // SDL's name for the video driver of the windows the show lives among

@@ -10,6 +10,7 @@
 
 #include "platform/host_window.h"
 #include "platform/process.h"
+#include "platform/window_focus.h"
 #include "video/display.h"
 #include "video/sdl_library.h"
 
@@ -19,10 +20,22 @@
 
 namespace {
 
+// The host's window drawn into, 0 for one of our own; known to the failure
+// path below.
+uint64_t hostWindowId = 0;
+
+bool hostWindowExists() {
+    int32_t w = 0, h = 0;
+    return platform::hostWindowSize(hostWindowId, w, h);
+}
+
+// A host that has destroyed its window has stopped us: that is no failure,
+// and nothing is said.
 [[noreturn]] void failVideo(const char* format) {
-    std::fprintf(stderr, format, SDL_GetError());
+    const bool stopped = hostWindowId != 0 && !hostWindowExists();
+    if (!stopped) std::fprintf(stderr, format, SDL_GetError());
     SDL_Quit();
-    std::exit(1);
+    std::exit(stopped ? 0 : 1);
 }
 
 void requestGlAttributes(bool multisample, const SdlStartup& startup) {
@@ -84,12 +97,25 @@ void hidePointer(const SdlStartup& startup) {
 
 Display::Display(int32_t width, int32_t height, int32_t depth, bool multisample) {
     platform::HostWindow host;
-    if (platform::findHostWindow(host)) hostWindow = host.id;
+    switch (platform::findHostWindow(host)) {
+    case platform::HostWindowState::Found:
+        hostWindow = hostWindowId = host.id;
+        // Before SDL starts, so that its own error handler chains to the watch.
+        platform::stopWhenHostWindowGoes();
+        break;
+    case platform::HostWindowState::Gone:
+        // The host stopped us before we began: no window of our own instead.
+        std::exit(0);
+    case platform::HostWindowState::NotNamed:
+        break;
+    }
     // What each SDL 1.2 library needs to give the same show is set before it
     // starts and reads it.
     SdlRequest request;
     request.hostWindowId = hostWindow;
     request.windowSystem = platform::windowSystemVideoDriver();
+    const char* allowScreensaver = std::getenv("SDL_VIDEO_ALLOW_SCREENSAVER");
+    request.screensaverLaunch = allowScreensaver && std::string(allowScreensaver) == "1";
     const SdlStartup startup = sdlStartup(linkedSdlLibrary(), request);
     for (const std::string& assignment : startup.environment) platform::putEnvironment(assignment);
     if (SDL_Init(SDL_INIT_VIDEO) < 0) failVideo("Video initialization failed: %s\n");
@@ -108,9 +134,14 @@ Display::Display(int32_t width, int32_t height, int32_t depth, bool multisample)
     this->height = height;
     this->depth = depth;
     openMode(width, height, hostWindow != 0, multisample, startup);
-    if (hostWindow != 0) platform::stopWhenHostWindowGoes();
     configureContext();
-    hidePointer(startup);
+    // In a host's window the pointer is the host's to show or hide.
+    if (hostWindow == 0) hidePointer(startup);
+    if (hostWindow == 0 && startup.grabInput) {
+        // The grab follows the focus, which no window manager gives this window.
+        platform::focusOwnUnmanagedWindow();
+        SDL_WM_GrabInput(SDL_GRAB_ON);
+    }
 }
 
 void Display::followHostWindow() {
@@ -123,12 +154,12 @@ void Display::followHostWindow() {
 }
 
 bool Display::hostWindowGone() const {
-    int32_t w = 0, h = 0;
-    return hostWindow != 0 && !platform::hostWindowSize(hostWindow, w, h);
+    return hostWindow != 0 && !hostWindowExists();
 }
 
 Display::~Display() {
     if (invisibleCursor) SDL_FreeCursor(invisibleCursor);
     invisibleCursor = nullptr;
     if (ownsVideo) SDL_Quit();
+    hostWindowId = 0;
 }

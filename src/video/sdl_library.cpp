@@ -66,22 +66,29 @@ std::string describeSdlLibrary(const SdlLibrary& library) {
     return text;
 }
 
+bool holdsOffScreensaver(const SdlRequest& request) {
+    return request.hostWindowId == 0 && !request.screensaverLaunch;
+}
+
 SdlStartup sdlStartup(const SdlLibrary& library, const SdlRequest& request) {
     SdlStartup startup;
+    const bool hosted = request.hostWindowId != 0;
     // Without the platform's window system there is nothing to show on: the
     // start fails with a message, instead of classic SDL drawing text art on
     // the terminal or SDL 2 drawing into an offscreen buffer nobody sees.
-    // The user's own choice stands.
-    if (request.windowSystem && !std::getenv("SDL_VIDEODRIVER")) {
+    // The user's own choice stands for a window of our own; SDL 3 reads its
+    // own name of the variable, which outranks the one sdl2-compat hands on.
+    if (request.windowSystem && (hosted || !std::getenv("SDL_VIDEODRIVER"))) {
         startup.environment.push_back(std::string("SDL_VIDEODRIVER=") + request.windowSystem);
+        if (hosted) startup.environment.push_back(std::string("SDL_VIDEO_DRIVER=") + request.windowSystem);
     }
-    const bool hosted = request.hostWindowId != 0;
+    // SDL holds the screensaver off unless told otherwise; both libraries
+    // read this.
+    startup.environment.push_back(holdsOffScreensaver(request) ? "SDL_VIDEO_ALLOW_SCREENSAVER=0"
+                                                               : "SDL_VIDEO_ALLOW_SCREENSAVER=1");
     if (hosted) {
         // Both libraries adopt the window named here instead of opening one.
         startup.environment.push_back("SDL_WINDOWID=" + std::to_string(request.hostWindowId));
-        // The host is the screensaver: a hack that inhibited it would keep
-        // the screen from ever locking.
-        startup.environment.push_back("SDL_VIDEO_ALLOW_SCREENSAVER=1");
     }
     if (!library.compat) return startup;
 
@@ -96,6 +103,13 @@ SdlStartup sdlStartup(const SdlLibrary& library, const SdlRequest& request) {
         startup.environment.push_back("SDL_VIDEO_X11_XRANDR=0");
         startup.environment.push_back("SDL_VIDEO_X11_XINERAMA=0");
         startup.environment.push_back("SDL_VIDEO_X11_XVIDMODE=0");
+        // A window manager fits a full-screen window it manages to one
+        // monitor (SDL 2 asks it for _NET_WM_STATE_FULLSCREEN). Classic's
+        // window bypasses the manager and grabs the keyboard; this one does
+        // the same.
+        startup.environment.push_back("SDL_X11_FORCE_OVERRIDE_REDIRECT=1");
+        startup.environment.push_back("SDL_GRAB_KEYBOARD=1");
+        startup.grabInput = true;
     }
     // Draw straight into the window, as classic does: a host's window is
     // followed when it changes size, its own samples count, and a resolution

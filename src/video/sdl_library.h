@@ -34,11 +34,21 @@ SdlLibrary linkedSdlLibrary();
 // SDL 2.32.4", "sdl12-compat 1.2.68 over sdl2-compat 2.32.54 on SDL 3.2.10".
 std::string describeSdlLibrary(const SdlLibrary& library);
 
-// What the show needs of the video: where it draws.
+// What the show needs of the video: where it draws, and who started it.
 struct SdlRequest {
     unsigned long long hostWindowId = 0;  // the host's window to draw into; 0 for a window of our own
     const char* windowSystem = nullptr;   // SDL's video driver for the platform's windows; null: SDL's choice
+    // Started as the screensaver by our own launcher (/s, the idle watcher),
+    // which says so with SDL_VIDEO_ALLOW_SCREENSAVER=1 in the environment.
+    bool screensaverLaunch = false;
 };
+
+// Whether the show holds off the desktop's screensaver, screen lock and
+// display sleep while it runs: only when a user started it full screen by
+// hand, as a show to watch. Started as the screensaver (/s, the idle
+// watcher) or in a host's window, the desktop's own timers must still lock
+// the screen and put the display to sleep.
+bool holdsOffScreensaver(const SdlRequest& request);
 
 // What the Display asks of the library it runs on.
 struct SdlStartup {
@@ -57,8 +67,13 @@ struct SdlStartup {
     bool restartVideoForPlainRequest = false;
     // Hide the pointer with an invisible cursor rather than SDL_ShowCursor.
     bool invisibleCursor = false;
+    // Grab the keyboard and pointer full screen, as classic SDL does by
+    // itself: a window the window manager is bypassed for gets no focus
+    // from it, and Escape would go elsewhere.
+    bool grabInput = false;
 };
 
-// The window system's driver is asked for only when the user has not named
-// one in SDL_VIDEODRIVER.
+// The window system's driver is asked for when the user has not named one in
+// SDL_VIDEODRIVER, and always in a host's window: a host hands over an X
+// window, which no other driver (Wayland's) can draw into.
 SdlStartup sdlStartup(const SdlLibrary& library, const SdlRequest& request);

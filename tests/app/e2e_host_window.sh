@@ -45,6 +45,10 @@ pass "draws into the window named by -window-id in decimal"
 run_hosted "XSCREENSAVER_WINDOW" env XSCREENSAVER_WINDOW="$host_hex" "$saver"
 pass "draws into the window named by XSCREENSAVER_WINDOW"
 
+# A host hands over an X window, whatever video driver the user chose.
+run_hosted "SDL_VIDEODRIVER=wayland" env SDL_VIDEODRIVER=wayland SDL_VIDEO_DRIVER=wayland "$saver" --window-id "$host"
+pass "draws into the host's X window with SDL_VIDEODRIVER=wayland set"
+
 # The view follows the host window when it grows: its new corner is drawn.
 "$saver" --window-id "$host" & pid=$!
 poll is_drawn "$host" || fail "nothing drawn before the resize"
@@ -71,6 +75,15 @@ echo destroy >&"${HOST[1]}"
 wait_exit "$pid"
 [ "$exit_code" = 0 ] || fail "exit after the host window went away: $exit_code ($(cat "$work/stderr"))"
 pass "survives SIGSTOP/SIGCONT and ends quietly when the host window goes away"
+
+# A host that destroyed its window before the hack started has stopped it
+# already: no window of its own over the host's unlock dialog.
+before=$(top_level_windows)
+env XSCREENSAVER_WINDOW="$host_hex" "$saver" -root >"$work/out" 2>&1 & pid=$!
+wait_exit "$pid"
+[ "$exit_code" = 0 ] && [ ! -s "$work/out" ] || fail "a window already gone: exit $exit_code, $(cat "$work/out")"
+[ "$(top_level_windows)" = "$before" ] || fail "a window already gone: a window of its own appeared"
+pass "a host window already gone ends the hack quietly, with no window"
 
 # SIGINT behaves as SIGTERM in a window of our own too.
 "$saver" & pid=$!

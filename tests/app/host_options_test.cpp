@@ -38,9 +38,13 @@ TEST(HostOptions, DelayInMicrosecondsWithEitherDash) {
     EXPECT_EQ(hostedDelay(read("--delay 1000000")), 1000000u);
     EXPECT_EQ(hostedDelay(read("-delay 10 -delay 20")), 20u);
     EXPECT_TRUE(read("-window-id 0x1200007 -delay 5").warnings.empty());
-    // Full screen the show draws as fast as it can unless a delay is given.
+    // Full screen the display paces the frames unless a delay is given; the
+    // cap stands by for a display that does not.
     EXPECT_EQ(frameDelayUs(read("").options, false), 0u);
+    EXPECT_EQ(unsyncedFrameCapUs(read("").options, false), 16667u);
     EXPECT_EQ(frameDelayUs(read("--delay 50000").options, false), 50000u);
+    EXPECT_EQ(unsyncedFrameCapUs(read("--delay 0").options, false), 0u);
+    EXPECT_EQ(unsyncedFrameCapUs(read("").options, true), 0u);
 }
 
 TEST(HostOptions, BadDelaysKeepTheDefaultAndSayWhy) {
@@ -115,4 +119,31 @@ TEST(FramePacer, FrameStartsAreAtLeastTheDelayApart) {
     const Clock::time_point start = Clock::now();
     for (int frame = 0; frame < 6; ++frame) pacer.waitForNextFrame();
     EXPECT_GE(Clock::now() - start, std::chrono::microseconds(5 * 3000));
+}
+
+// Frames that come faster than a display refreshes take on the cap once the
+// first ones are measured; frames the display paces, or slow ones, stay
+// unpaced.
+TEST(FramePacer, TakesOnTheCapOnlyWhenTheDisplayDoesNotPace) {
+    using namespace std::chrono;
+    const struct {
+        microseconds frameTime;
+        uint32_t expectedDelayUs;
+    } cases[] = {{microseconds(2000), 16667}, {microseconds(10000), 16667},
+                 {microseconds(16667), 0}, {microseconds(40000), 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.frameTime.count());
+        FramePacer pacer(0, 16667);
+        FramePacer::Clock::time_point now{};
+        for (int frame = 0; frame < 100; ++frame) {
+            const auto start = pacer.frameStart(now);
+            EXPECT_GE(start, now);
+            now = start + c.frameTime;
+        }
+        EXPECT_EQ(pacer.delayUs(), c.expectedDelayUs);
+        // Capped, the frames are the cap apart.
+        const auto first = pacer.frameStart(now);
+        EXPECT_EQ(pacer.frameStart(first + c.frameTime) - first,
+                  c.expectedDelayUs ? microseconds(c.expectedDelayUs) : c.frameTime);
+    }
 }

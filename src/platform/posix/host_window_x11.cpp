@@ -65,10 +65,31 @@ uint64_t rootWindowId() {
     return display ? DefaultRootWindow(display) : 0;
 }
 
+// GLX's error numbers, counted from the server's first GLX error code (as in
+// GL/glxproto.h, which cannot be included without the protocol's wire types).
+enum GlxError { GLXBadDrawable = 2, GLXBadCurrentWindow = 5, GLXBadCurrentDrawable = 11, GLXBadWindow = 12 };
+
 XErrorHandler handlerBeforeHostWatch = nullptr;
+int glxFirstError = -1;  // the server's first GLX error code; -1 without GLX
+
+// The errors drawing raises once the window is gone: the core protocol's, and
+// GLX's for a drawable or a current window that no longer exist.
+bool isWindowGoneError(int code) {
+    if (code == BadDrawable || code == BadWindow) return true;
+    if (glxFirstError < 0 || code < glxFirstError) return false;
+    switch (code - glxFirstError) {
+    case GLXBadDrawable:
+    case GLXBadCurrentWindow:
+    case GLXBadCurrentDrawable:
+    case GLXBadWindow:
+        return true;
+    default:
+        return false;
+    }
+}
 
 int hostWindowGone(::Display* display, XErrorEvent* error) {
-    if (error->error_code == BadDrawable || error->error_code == BadWindow) {
+    if (isWindowGoneError(error->error_code)) {
         requestStop();
         return 0;
     }
@@ -94,7 +115,7 @@ void setProcessArguments(int argc, char** argv) {
 // "-root" means the real root window only when no host window is named (under
 // XScreenSaver "-root" is given together with the variable, which names the
 // window meant).
-bool findHostWindow(HostWindow& window) {
+HostWindowState findHostWindow(HostWindow& window) {
     uint64_t id = 0;
     bool root = false;
     for (size_t i = 0; i < arguments.size() && id == 0; ++i) {
@@ -107,9 +128,10 @@ bool findHostWindow(HostWindow& window) {
     }
     if (id == 0) parseEnvironmentId(std::getenv("XSCREENSAVER_WINDOW"), id);
     if (id == 0 && root) id = rootWindowId();
-    if (id == 0) return false;
+    // Without a display there is nothing to ask: the video start says so.
+    if (id == 0 || !queryConnection()) return HostWindowState::NotNamed;
     window.id = id;
-    return querySize(id, window.width, window.height);
+    return querySize(id, window.width, window.height) ? HostWindowState::Found : HostWindowState::Gone;
 }
 
 bool hostWindowSize(uint64_t id, int32_t& width, int32_t& height) {
@@ -117,6 +139,12 @@ bool hostWindowSize(uint64_t id, int32_t& width, int32_t& height) {
 }
 
 void stopWhenHostWindowGoes() {
+    // Error codes are the server's, the same on every connection: asked on
+    // ours, as an error handler may not talk to the server.
+    int opcode = 0, firstEvent = 0, firstError = 0;
+    if (::Display* display = queryConnection(); display && XQueryExtension(display, "GLX", &opcode, &firstEvent, &firstError)) {
+        glxFirstError = firstError;
+    }
     handlerBeforeHostWatch = XSetErrorHandler(hostWindowGone);
 }
 

@@ -10,8 +10,8 @@ std::span<const HostWindowOption> hostWindowOptions() {
 
 void setProcessArguments(int, char**) {}
 
-bool findHostWindow(HostWindow&) {
-    return false;
+HostWindowState findHostWindow(HostWindow&) {
+    return HostWindowState::NotNamed;
 }
 
 bool hostWindowSize(uint64_t, int32_t&, int32_t&) {

@@ -7,8 +7,10 @@
 #include <SDL/SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "video/display.h"
 #include "video/sdl_library.h"
@@ -50,6 +52,38 @@ TEST(SdlLibrary, FullScreenIsTheWholeScreenDrawnDirectly) {
         EXPECT_EQ(samples > 0, multisample && serverMultisamples) << samples << " samples";
         EXPECT_EQ(SDL_ShowCursor(SDL_QUERY) == SDL_ENABLE, startup.invisibleCursor);
     }
+}
+
+// What each library is told, by where the show draws and who started it:
+// a host's window is always drawn with the X11 driver, whatever the user
+// named, and only a show started by hand holds the screensaver off.
+TEST(SdlLibrary, StartupByPlaceAndLauncher) {
+    const char* before = std::getenv("SDL_VIDEODRIVER");
+    const std::string userDriver = before ? before : "";
+    setenv("SDL_VIDEODRIVER", "wayland", 1);
+    const SdlLibrary compat{true, {1, 2, 68}, {2, 32, 4}, {}};
+    const struct {
+        SdlRequest request;
+        std::vector<std::string> present, absent;
+    } cases[] = {
+        {{0x1200007, "x11", false},
+         {"SDL_VIDEODRIVER=x11", "SDL_VIDEO_DRIVER=x11", "SDL_VIDEO_ALLOW_SCREENSAVER=1", "SDL_WINDOWID=18874375"},
+         {"SDL_VIDEO_X11_XRANDR=0"}},
+        {{0, "x11", false}, {"SDL_VIDEO_ALLOW_SCREENSAVER=0", "SDL_VIDEO_X11_XRANDR=0"},
+         {"SDL_VIDEODRIVER=x11", "SDL_VIDEO_DRIVER=x11"}},
+        {{0, "x11", true}, {"SDL_VIDEO_ALLOW_SCREENSAVER=1"}, {"SDL_VIDEO_ALLOW_SCREENSAVER=0"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.request.hostWindowId);
+        const std::vector<std::string> environment = sdlStartup(compat, c.request).environment;
+        const auto has = [&](const std::string& e) {
+            return std::find(environment.begin(), environment.end(), e) != environment.end();
+        };
+        for (const std::string& e : c.present) EXPECT_TRUE(has(e)) << e;
+        for (const std::string& e : c.absent) EXPECT_FALSE(has(e)) << e;
+    }
+    if (before) setenv("SDL_VIDEODRIVER", userDriver.c_str(), 1);
+    else unsetenv("SDL_VIDEODRIVER");
 }
 
 }  // namespace
