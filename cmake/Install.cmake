@@ -9,10 +9,11 @@ set(AMBER_INSTALL_LIBDIR lib/amber-bell CACHE STRING
 # The programs go through install(TARGETS), so that --strip (and the package)
 # strips them.
 install(DIRECTORY ${AMBER_SAVER_DIR}/ DESTINATION ${AMBER_INSTALL_LIBDIR} USE_SOURCE_PERMISSIONS
-        PATTERN amber-bell EXCLUDE PATTERN config EXCLUDE)
-# The settings program, the package tool and the snapshot renderer go along,
-# as bin/amber-bell-config, bin/amber-bell-pak and bin/amber-bell-snapshot.
-install(TARGETS amber-bell amber-config pak amber-snapshot RUNTIME DESTINATION ${AMBER_INSTALL_LIBDIR})
+        PATTERN amber-bell EXCLUDE PATTERN config EXCLUDE PATTERN idle EXCLUDE)
+# The settings program, the idle watcher, the package tool and the snapshot
+# renderer go along, as bin/amber-bell-config, bin/amber-bell-idle,
+# bin/amber-bell-pak and bin/amber-bell-snapshot.
+install(TARGETS amber-bell amber-config amber-idle pak amber-snapshot RUNTIME DESTINATION ${AMBER_INSTALL_LIBDIR})
 install(CODE "
   set(saver \"\${CMAKE_INSTALL_PREFIX}/${AMBER_INSTALL_LIBDIR}\")
   set(bin \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
@@ -22,7 +23,8 @@ install(CODE "
   # Links made here go into install_manifest.txt as installed files do
   # (without DESTDIR), so that the manifest lists everything to remove.
   list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/amber-bell\")
-  foreach(pair \"pak:amber-bell-pak\" \"config:amber-bell-config\" \"amber-snapshot:amber-bell-snapshot\")
+  foreach(pair \"pak:amber-bell-pak\" \"config:amber-bell-config\" \"idle:amber-bell-idle\"
+               \"amber-snapshot:amber-bell-snapshot\")
     string(REPLACE \":\" \";\" pair \"\${pair}\")
     list(GET pair 0 program)
     list(GET pair 1 name)
@@ -59,7 +61,7 @@ install(DIRECTORY ${AMBER_SHARE_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR})
 # built with. The Debian package installs its own from the sources.
 set(man_out ${CMAKE_BINARY_DIR}/man)
 set(man_pages)
-foreach(page amber-bell.6 amber-bell-config.1 amber-bell-pak.1 amber-bell-snapshot.1)
+foreach(page amber-bell.6 amber-bell-config.1 amber-bell-idle.1 amber-bell-pak.1 amber-bell-snapshot.1)
   add_custom_command(OUTPUT ${man_out}/${page}.gz
     COMMAND ${CMAKE_COMMAND} -E make_directory ${man_out}
     COMMAND sh -c "gzip -9nc \"$1\" > \"$2\"" sh ${PROJECT_SOURCE_DIR}/docs/${page} ${man_out}/${page}.gz

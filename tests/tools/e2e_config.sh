@@ -156,3 +156,32 @@ keys alt+d alt+2 alt+s alt+e alt+u Return  # Russian is greyed out without the c
 poll eval '! kill -0 "$config_pid" 2>/dev/null' || fail "the dialog started by /c did not close on Return"
 expect_settings "showFrameCounter=0 showClock=1 analogClock=0 clock24Hour=1 largeClock=0 showCalendar=0 russianCalendar=0 exitOnMouseMove=1 resolutionIndex=3"
 pass "/c opens the dialog; Return is OK"
+
+# --- the idle watcher's switch ------------------------------------------------
+# On: the autostart entry with its minutes, and a watcher for this session at
+# once (again, with the new minutes); off: neither. The show's settings stay.
+export XDG_RUNTIME_DIR="$work/run"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+entry="$XDG_CONFIG_HOME/autostart/amber-bell-idle.desktop"
+# alive PID: running, not a zombie (the watcher's parent is gone; whoever
+# inherits it may reap it late).
+alive() { case "$(awk '{print $3}' "/proc/$1/stat" 2>/dev/null)" in ""|Z) return 1 ;; esac; }
+watcher_pid() { pid=$(cat "$XDG_RUNTIME_DIR"/amber-bell-idle-*.lock 2>/dev/null) && alive "$pid"; }
+before=$(hex "$cfg")
+[ "$("$config" idle)" = off ] || fail "idle is on to begin with"
+"$config" idle 7 || fail "idle 7 failed"
+grep -qx 'X-Amber-Bell-Idle-Minutes=7' "$entry" && grep -qx "Exec=$AMBER_SAVER_DIR/idle" "$entry" ||
+    fail "the autostart entry: $(cat "$entry")"
+poll watcher_pid || fail "idle 7 started no watcher"
+first=$pid
+"$config" idle 3 && [ "$("$config" idle)" = 3 ] || fail "idle 3 was not taken"
+poll eval 'watcher_pid && [ "$pid" != "$first" ]' || fail "the watcher was not started anew"
+alive "$first" && fail "the first watcher still runs"
+# The dialog shows it on and turns it off (Alt+T).
+open_dialog "$config"
+keys alt+t alt+o
+close_dialog
+[ ! -e "$entry" ] && ! alive "$pid" || fail "the dialog did not turn the watcher off"
+"$config" idle 0 2>/dev/null && fail "idle 0 was taken"
+[ "$(hex "$cfg")" = "$before" ] || fail "the idle switch changed the settings file"
+pass "the idle switch writes and removes the autostart entry and starts and stops the watcher"

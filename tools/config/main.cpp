@@ -14,6 +14,7 @@
 #include "settings/settings_file.h"
 #include "settings/settings_options.h"
 #include "settings/settings_path.h"
+#include "idle_switch.h"
 #include "settings_dialog.h"
 
 namespace {
@@ -66,9 +67,40 @@ bool configureSwitch(int argc, char** argv, uint64_t& owner) {
     return true;
 }
 
+// Applies the idle watcher's choice; on failure one line on stderr.
+bool applyIdle(const IdleChoice& choice) {
+    std::string error;
+    if (applyIdleChoice(choice, error)) return true;
+    std::cerr << command << ": " << error << '\n';
+    return false;
+}
+
+// "idle": prints the watcher's choice; "idle off" or "idle MINUTES" sets it.
+int idleCommand(const std::string& value) {
+    if (value.empty()) {
+        const IdleChoice choice = currentIdleChoice();
+        std::cout << (choice.on ? std::to_string(choice.minutes) : "off") << '\n';
+        return 0;
+    }
+    IdleChoice choice;
+    if (value != "off") {
+        char* end = nullptr;
+        const long minutes = std::strtol(value.c_str(), &end, 10);
+        if (*end != '\0' || minutes < 1 || minutes > maxIdleMinutes) {
+            std::cerr << command << ": idle takes off or minutes from 1 to " << maxIdleMinutes << ", not \"" << value
+                      << "\"\n";
+            return 1;
+        }
+        choice = {true, static_cast<int>(minutes)};
+    }
+    return applyIdle(choice) ? 0 : 1;
+}
+
 // Opens the dialog on the settings in `path` and saves them on OK.
 int runDialog(const std::string& path, uint64_t owner) {
     SettingsFile file = loadSettingsFile(path);
+    IdleChoice idle = currentIdleChoice();
+    const IdleChoice idleBefore = idle;
     if (!openDialogDisplay()) {
         std::cout << formatSettings(file.options);
         std::cerr << command << ": no display for the settings dialog; these are the settings in effect.\n"
@@ -76,7 +108,7 @@ int runDialog(const std::string& path, uint64_t owner) {
                   << " --help lists the options)\n";
         return 0;
     }
-    switch (runSettingsDialog(file.options, owner)) {
+    switch (runSettingsDialog(file.options, owner, idleSwitchOffered() ? &idle : nullptr)) {
     case DialogResult::Cancelled:
         return 0;
     case DialogResult::Failed:
@@ -87,8 +119,14 @@ int runDialog(const std::string& path, uint64_t owner) {
         break;
     }
     std::string error;
-    if (save(path, file, error)) return 0;
-    showDialogError("The settings could not be saved.\n\n" + error);
+    if (!save(path, file, error)) {
+        showDialogError("The settings could not be saved.\n\n" + error);
+        return 1;
+    }
+    if (idle.on == idleBefore.on && (!idle.on || idle.minutes == idleBefore.minutes)) return 0;
+    if (applyIdleChoice(idle, error)) return 0;
+    std::cerr << command << ": " << error << '\n';
+    showDialogError("The screensaver could not be turned on or off.\n\n" + error);
     return 1;
 }
 
@@ -107,9 +145,17 @@ int main(int argc, char** argv) {
     set->add_option("assignments", assignments, "NAME=VALUE ...")->required();
     CLI::App* reset = app.add_subcommand("reset", "Set every option back to its default");
     CLI::App* where = app.add_subcommand("path", "Print the path of the settings file");
+    std::string idleValue;
+    CLI::App* idle = nullptr;
+    if (idleSwitchOffered()) {
+        idle = app.add_subcommand("idle", "Start the show after MINUTES without input where no screensaver daemon "
+                                          "does (amber-bell-idle), or off; without a value print the choice");
+        idle->add_option("value", idleValue, "MINUTES (1 to " + std::to_string(maxIdleMinutes) + ") or off");
+    }
     app.footer(optionsHelp());
     CLI11_PARSE(app, argc, argv);
 
+    if (idle && *idle) return idleCommand(idleValue);
     const std::string path = settingsFilePath();
     if (*where) {
         if (path.empty()) {

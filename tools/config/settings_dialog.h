@@ -14,6 +14,8 @@
 
 #include "settings/settings.h"
 
+struct IdleChoice;
+
 // Lets the commands' output reach the console the program was started from.
 // The Windows program is built for the window subsystem (no console of its
 // own flashes up under the Screen Saver dialog), so it borrows its parent's
@@ -36,7 +38,10 @@ enum class DialogResult { Ok, Cancelled, Failed };
 // else by the window in the foreground when it started (the Screen Saver
 // dialog whose Settings button started the screensaver's /c mode); a number
 // that is no window is ignored. GTK has no use for it.
-DialogResult runSettingsDialog(Settings& settings, uint64_t owner);
+//
+// `idle`, where offered (Linux), adds "Start Amber Bell after N minutes of
+// inactivity" below the settings (idle_switch.h), and holds the choice on Ok.
+DialogResult runSettingsDialog(Settings& settings, uint64_t owner, IdleChoice* idle = nullptr);
 
 // Tells the user, in a message box over the dialog's owner, that `message`
 // went wrong.

@@ -2,6 +2,7 @@
 
 #include <gtk/gtk.h>
 
+#include "common/idle_autostart.h"
 #include "settings/settings_options.h"
 #include "settings_form.h"
 
@@ -108,7 +109,38 @@ bool openDialogDisplay() {
     return true;
 }
 
-DialogResult runSettingsDialog(Settings& settings, uint64_t /*owner*/) {
+namespace {
+
+// "Start Amber Bell after N minutes of inactivity": a check box, the minutes
+// (greyed while it is off) and the rest of the sentence, in a row.
+struct IdleRow {
+    GtkWidget* box;
+    GtkWidget* on;
+    GtkWidget* minutes;
+};
+
+void updateIdleSensitivity(GtkWidget*, gpointer data) {
+    const IdleRow* r = static_cast<const IdleRow*>(data);
+    gtk_widget_set_sensitive(r->minutes, isOn(r->on));
+}
+
+IdleRow idleRow(const IdleChoice& choice) {
+    IdleRow r;
+    r.on = gtk_check_button_new_with_mnemonic("S_tart Amber Bell after");
+    gtk_widget_set_name(r.on, "idleWatcher");
+    gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(r.on), choice.on);
+    r.minutes = gtk_spin_button_new_with_range(1, maxIdleMinutes, 1);
+    gtk_widget_set_name(r.minutes, "idleMinutes");
+    gtk_spin_button_set_value(GTK_SPIN_BUTTON(r.minutes), choice.minutes);
+    r.box = row(r.on, r.minutes);
+    gtk_box_pack_start(GTK_BOX(r.box), gtk_label_new("minutes of inactivity"), FALSE, FALSE, 0);
+    gtk_box_set_spacing(GTK_BOX(r.box), 6);
+    return r;
+}
+
+}  // namespace
+
+DialogResult runSettingsDialog(Settings& settings, uint64_t /*owner*/, IdleChoice* idle) {
     const std::string cancel = mnemonicLabel(settingsForm[formCancel].label, '_');
     const std::string ok = mnemonicLabel(settingsForm[formOk].label, '_');
     GtkWidget* dialog = gtk_dialog_new_with_buttons(settingsFormTitle, nullptr, GTK_DIALOG_MODAL, cancel.c_str(),
@@ -136,6 +168,14 @@ DialogResult runSettingsDialog(Settings& settings, uint64_t /*owner*/) {
     gtk_box_pack_start(GTK_BOX(box), w[formFrameCounter], FALSE, FALSE, 0);
     gtk_box_pack_start(GTK_BOX(box), w[formExitOnMouse], FALSE, FALSE, 0);
     gtk_box_pack_start(GTK_BOX(box), row(w[formResolutionLabel], w[formResolution]), FALSE, FALSE, 0);
+    IdleRow idleControls{};
+    if (idle) {
+        // Where no screensaver daemon lists the show (Wayland desktops).
+        idleControls = idleRow(*idle);
+        gtk_box_pack_start(GTK_BOX(box), idleControls.box, FALSE, FALSE, 0);
+        g_signal_connect(idleControls.on, "toggled", G_CALLBACK(updateIdleSensitivity), &idleControls);
+        updateIdleSensitivity(nullptr, &idleControls);
+    }
     gtk_box_pack_start(GTK_BOX(gtk_dialog_get_content_area(GTK_DIALOG(dialog))), box, TRUE, TRUE, 0);
 
     for (const FormItem& item : settingsForm) {
@@ -149,6 +189,10 @@ DialogResult runSettingsDialog(Settings& settings, uint64_t /*owner*/) {
         takeToggles(c, settings);
         const int chosen = gtk_combo_box_get_active(GTK_COMBO_BOX(w[formResolution]));
         settings.resolutionIndex = chosen >= 0 ? chosen : 0;
+        if (idle) {
+            idle->on = isOn(idleControls.on);
+            idle->minutes = gtk_spin_button_get_value_as_int(GTK_SPIN_BUTTON(idleControls.minutes));
+        }
     }
     gtk_widget_destroy(dialog);
     return accepted ? DialogResult::Ok : DialogResult::Cancelled;

@@ -126,7 +126,7 @@ bool openDialogDisplay() {
     return true;  // a Windows session always has a desktop
 }
 
-DialogResult runSettingsDialog(Settings& settings, uint64_t owner) {
+DialogResult runSettingsDialog(Settings& settings, uint64_t owner, IdleChoice*) {
     ownerWindow = owner != 0 ? reinterpret_cast<HWND>(static_cast<uintptr_t>(owner)) : GetForegroundWindow();
     if (ownerWindow && !IsWindow(ownerWindow)) ownerWindow = nullptr;
 

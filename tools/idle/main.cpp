@@ -1,0 +1,143 @@
+// amber-bell-idle: the screensaver for sessions where no daemon runs the show
+// (Wayland desktops, X11 without a screensaver daemon). It runs for the
+// session: when the session has been idle for the chosen time it starts the
+// show full screen, and when the user comes back it ends it, then watches
+// again. It ends with the session. The choice and its minutes live in its
+// autostart entry (common/idle_autostart.h); --after overrides them.
+#include <CLI/CLI.hpp>
+
+#include <fcntl.h>
+#include <gio/gio.h>
+#include <glib-unix.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "common/idle_autostart.h"
+#include "duration.h"
+#include "idle_source.h"
+#include "platform/paths.h"
+#include "session_state.h"
+#include "show_process.h"
+#include "watcher.h"
+
+namespace {
+
+constexpr guint recheckMs = 30 * 1000;
+
+void say(const std::string& line) {
+    std::fprintf(stderr, "amber-bell-idle: %s\n", line.c_str());
+}
+
+uint64_t nowMs() {
+    return static_cast<uint64_t>(g_get_monotonic_time() / 1000);
+}
+
+// Holds the session's lock file for the life of the process; false when
+// another watcher holds it (its process id is then in `other`).
+bool claimSession(std::string& other) {
+    const std::string path = idleLockPath();
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
+    chmod(std::filesystem::path(path).parent_path().c_str(), 0700);
+    const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0) return true;  // no lock to be had: watch all the same
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        char buffer[32] = {};
+        const ssize_t n = pread(fd, buffer, sizeof buffer - 1, 0);
+        other = n > 0 ? std::string(buffer, static_cast<size_t>(n)) : "?";
+        close(fd);
+        return false;
+    }
+    const std::string pid = std::to_string(getpid());
+    if (ftruncate(fd, 0) != 0 || pwrite(fd, pid.data(), pid.size(), 0) < 0) {
+        // The lock holds all the same; only the settings program's stop needs the number.
+    }
+    return true;  // the descriptor stays open, and the lock with it
+}
+
+std::unique_ptr<IdleSource> openIdleSource(GDBusConnection* sessionBus) {
+    if (auto source = openWaylandIdleSource()) return source;
+    if (auto source = openMutterIdleSource(sessionBus)) return source;
+    return openX11IdleSource();
+}
+
+gboolean quitLoop(gpointer loop) {
+    g_main_loop_quit(static_cast<GMainLoop*>(loop));
+    return G_SOURCE_CONTINUE;
+}
+
+// Watches until the session ends; the show ends with it (ShowProcess).
+void watchSession(IdleSource& source, uint32_t idleMs, GDBusConnection* sessionBus, GDBusConnection* systemBus) {
+    GMainLoop* loop = g_main_loop_new(nullptr, FALSE);
+    Watcher* watcherRef = nullptr;
+    ShowProcess show(platform::executableDirectory() + "amber-bell",
+                     [&](bool failed) { watcherRef->showEnded(nowMs(), failed); });
+    Watcher watcher({
+        [&] { return sessionLocked(sessionBus, systemBus); },
+        [&] { return source.inhibited(); },
+        [&] { return screensaverDaemon(sessionBus); },
+        [&] { return show.start(); },
+        [&] { show.end(); },
+        say,
+    });
+    watcherRef = &watcher;
+    watcher.begin();
+    source.watch(idleMs, {[&] { watcher.idle(nowMs()); }, [&] { watcher.active(nowMs()); },
+                          [&] { g_main_loop_quit(loop); }});
+    // Idle but kept from starting (locked, inhibited): asked again now and then.
+    g_timeout_add(recheckMs, [](gpointer data) -> gboolean {
+        auto* w = static_cast<Watcher*>(data);
+        if (w->waitingForIdleReasons()) w->idle(nowMs());
+        return G_SOURCE_CONTINUE;
+    }, &watcher);
+    // The session's end: its bus closes, or the session manager sends a signal.
+    if (sessionBus) {
+        g_dbus_connection_set_exit_on_close(sessionBus, FALSE);
+        g_signal_connect_swapped(sessionBus, "closed", G_CALLBACK(g_main_loop_quit), loop);
+    }
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) g_unix_signal_add(signal, quitLoop, loop);
+    say(std::string("watching through ") + source.name() + "; the show starts after " +
+        std::to_string(idleMs / 1000) + " s without input");
+    g_main_loop_run(loop);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"Starts the Amber Bell screensaver full screen when the session has been idle for the chosen time, "
+                 "and ends it when the user comes back. Runs for the session; turn it on with amber-bell-config "
+                 "idle MINUTES, or in the settings dialog."};
+    std::string after;
+    app.add_option("--after", after, "idle time before the show starts: 90s, 10m, 1h (default: the chosen minutes)");
+    CLI11_PARSE(app, argc, argv);
+
+    uint32_t idleMs = readIdleChoice(idleAutostartPath()).minutes * 60u * 1000u;
+    if (!after.empty()) {
+        const std::optional<uint32_t> parsed = parseDuration(after);
+        if (!parsed) {
+            say("--after takes a time from 1s to 24h such as 90s, 10m or 1h, not \"" + after + "\"");
+            return 2;
+        }
+        idleMs = *parsed;
+    }
+    std::string other;
+    if (!claimSession(other)) {
+        say("already watching this session (process " + other + ")");
+        return 0;
+    }
+    GDBusConnection* sessionBus = g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, nullptr);
+    GDBusConnection* systemBus = g_bus_get_sync(G_BUS_TYPE_SYSTEM, nullptr, nullptr);
+    std::unique_ptr<IdleSource> source = openIdleSource(sessionBus);
+    if (!source) {
+        say("no way to tell when the session is idle: looked for ext-idle-notify-v1 on Wayland, Mutter's "
+            "IdleMonitor on the session bus and the MIT-SCREEN-SAVER extension on X11");
+        return 1;
+    }
+    watchSession(*source, idleMs, sessionBus, systemBus);
+    return 0;
+}
