@@ -3,6 +3,10 @@
 # setting is off) and the watch goes on; one watcher per session; a show that
 # fails at once is not started again and again; the show goes with the
 # watcher. XScreenSaver's case is in app/e2e_xscreensaver.sh.
+# On a session bus of its own, where a stand-in lock screen answers.
+if [ -z "${AMBER_OWN_SESSION_BUS:-}" ]; then
+    AMBER_OWN_SESSION_BUS=1 exec dbus-run-session -- bash "$0" 2> >(grep -v '^dbus-daemon' >&2)
+fi
 source "$AMBER_TEST_SUPPORT/e2e-lib.sh"
 export XDG_RUNTIME_DIR="$work/run"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -32,6 +36,19 @@ wait_exit "$watcher"
 [ "$exit_code" = 0 ] || fail "the watcher ended with $exit_code on SIGTERM"
 pgrep -x amber-bell >/dev/null && fail "a show outlived its watcher"
 pass "the watcher ends on SIGTERM and leaves nothing running"
+
+# No show over a locked session; once unlocked, the next idleness starts it.
+touch "$work/locked"
+"$AMBER_TEST_BIN/fake-screensaver" "$work/locked" >"$work/lock-screen.out" & lock_screen=$!
+poll grep -q ready "$work/lock-screen.out" || fail "the stand-in lock screen did not start"
+"$idle" --after 1s 2>"$work/lock.err" & watcher=$!
+poll grep -q 'the session is locked: no show' "$work/lock.err" || fail "locked: $(cat "$work/lock.err")"
+the_show && fail "a show started over the lock screen"
+rm "$work/locked"
+xdotool mousemove 20 20
+poll the_show || fail "no show once unlocked: $(cat "$work/lock.err")"
+kill -TERM "$watcher"; wait_exit "$watcher"; kill "$lock_screen"
+pass "a locked session gets no show; an unlocked one does"
 
 # A show that fails at once (a stand-in beside a copy of the watcher): the
 # next start waits, even when the user comes back and goes idle again.

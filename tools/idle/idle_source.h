@@ -31,6 +31,9 @@ public:
     // True while the session asks for no screensaver where the source does
     // not already leave such times out (a playing video's inhibitor).
     virtual bool inhibited() { return false; }
+    // The show is about to take the screen, which may look like input to
+    // the source (X11: SDL's pointer warp and grabs).
+    virtual void showStarting() {}
 };
 
 // Each returns null when the session does not offer it.

@@ -6,9 +6,9 @@
 // idle, a few times a second, as coming back must end the show at once.
 // A program that keeps the screensaver away (a video player calling
 // XResetScreenSaver) resets the same idle time. So does the show itself as it
-// takes the screen (SDL's pointer warp and grabs): a reset in the first
-// seconds after idle is taken as the new baseline, as the show itself
-// ignores the pointer in its first seconds.
+// takes the screen (SDL's pointer warp and grabs): a reset in the show's first
+// seconds is taken as the new baseline, as the show itself ignores the
+// pointer in its first seconds.
 #include <X11/Xlib.h>
 #include <X11/extensions/scrnsaver.h>
 #include <glib-unix.h>
@@ -44,6 +44,8 @@ public:
 
     const char* name() const override { return "MIT-SCREEN-SAVER"; }
 
+    void showStarting() override { showSinceUs = g_get_monotonic_time(); }
+
     void watch(unsigned idleMs, IdleEvents watchEvents) override {
         events = std::move(watchEvents);
         watchMs = idleMs;
@@ -68,14 +70,13 @@ private:
         if (!isIdle) {
             if (idle >= watchMs) {
                 isIdle = true;
-                idleSinceUs = g_get_monotonic_time();
                 lastIdle = idle;
                 schedule(backPollMs);
                 events.idle();
             } else {
                 schedule(static_cast<guint>(watchMs - idle) + 50);
             }
-        } else if (idle < lastIdle && g_get_monotonic_time() - idleSinceUs < startGraceUs) {
+        } else if (idle < lastIdle && g_get_monotonic_time() - showSinceUs < startGraceUs) {
             lastIdle = idle;
             schedule(backPollMs);
         } else if (idle < lastIdle) {
@@ -115,7 +116,7 @@ private:
     unsigned watchMs = 0;
     bool isIdle = false;
     unsigned long lastIdle = 0;
-    gint64 idleSinceUs = 0;  // when idle was reported
+    gint64 showSinceUs = -startGraceUs;  // when the show last started
     guint timer = 0;
     guint fdWatch = 0;
     IdleEvents events;

@@ -81,7 +81,10 @@ void watchSession(IdleSource& source, uint32_t idleMs, GDBusConnection* sessionB
         [&] { return sessionLocked(sessionBus, systemBus); },
         [&] { return source.inhibited(); },
         [&] { return screensaverDaemon(sessionBus); },
-        [&] { return show.start(); },
+        [&] {
+            source.showStarting();
+            return show.start();
+        },
         [&] { show.end(); },
         say,
     });

@@ -29,8 +29,11 @@ void Watcher::idle(uint64_t nowMs) {
     isIdle = true;
     declinedForNow = false;
     if (running || nowMs < holdOffUntil || daemonRuns()) return;
-    if (actions.locked() || actions.inhibited()) {
-        declinedForNow = true;
+    const bool locked = actions.locked();
+    if (locked || actions.inhibited()) {
+        // Said once for each stretch of idleness, not at every ask.
+        if (!declinedBefore) actions.say(locked ? "the session is locked: no show" : "a program asks for no screensaver: no show");
+        declinedForNow = declinedBefore = true;
         return;
     }
     if (!actions.startShow()) {
@@ -44,7 +47,7 @@ void Watcher::idle(uint64_t nowMs) {
 
 void Watcher::active(uint64_t) {
     isIdle = false;
-    declinedForNow = false;
+    declinedForNow = declinedBefore = false;
     if (running && !ending) {
         ending = true;
         actions.endShow();

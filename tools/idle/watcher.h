@@ -53,6 +53,7 @@ private:
     bool running = false;
     bool ending = false;          // we asked the show to end
     bool declinedForNow = false;  // idle, but locked or inhibited at the time
+    bool declinedBefore = false;  // said so in this stretch of idleness
     uint64_t startedAtMs = 0;
     uint64_t holdOffUntil = 0;
     uint64_t holdOffMs = 0;       // the next failure's hold-off; 0 before any
