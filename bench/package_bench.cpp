@@ -55,7 +55,7 @@ struct BenchPackage {
 void BM_OpenPackageAndLoadModel(benchmark::State& state) {
     OffscreenGl gl(64, 64);
     if (!gl.valid()) {
-        state.SkipWithError("no OSMesa context");
+        state.SkipWithError("no offscreen GL context");
         return;
     }
     BenchPackage package;

@@ -1,6 +1,6 @@
 // Procedural texture updates at 256 x 256: the Plasma generator (fast path
 // and the direct per-pixel formula it must equal), Fire, and whole texture
-// updates including the upload on OSMesa.
+// updates including the upload on offscreen GL.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -55,7 +55,7 @@ BENCHMARK(BM_Fire)->Unit(benchmark::kMicrosecond);
 void updateBenchmark(benchmark::State& state, bool plasma) {
     OffscreenGl gl(64, 64);
     if (!gl.valid()) {
-        state.SkipWithError("no OSMesa context");
+        state.SkipWithError("no offscreen GL context");
         return;
     }
     std::unique_ptr<ProceduralTexture> texture(

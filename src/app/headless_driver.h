@@ -1,5 +1,5 @@
 // HeadlessDriver: the show on the GL context current on this thread (an
-// offscreen OSMesa context in tests and tools), with the tick count in the
+// offscreen EGL context in tests and tools), with the tick count in the
 // caller's hands. Start-up, frames and shutdown are the render mode's own
 // (show.h); only the window, the events and the clock are left out.
 //

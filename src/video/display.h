@@ -1,7 +1,7 @@
 // Display: the video mode and the GL context state the renderer relies on.
 //
 // The public constructor opens the full-screen OpenGL mode through SDL; the
-// offscreen constructor adopts a context someone else made current (OSMesa in
+// offscreen constructor adopts a context someone else made current (EGL in
 // tests and tools). Both leave the same fixed GL state:
 //   texturing and depth test (GL_LEQUAL) on; smooth shading; clear colour
 //   black, clear depth 1; blend function SRC_ALPHA / ONE_MINUS_SRC_ALPHA and

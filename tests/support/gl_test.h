@@ -1,4 +1,4 @@
-// GlTest: a test fixture with a real GL context current (OSMesa, 64 x 64,
+// GlTest: a test fixture with a real GL context current (offscreen EGL, 64 x 64,
 // made once per test program) and the modelview matrix reset to the identity
 // before each test.
 #pragma once

@@ -1,4 +1,4 @@
-// OffscreenContext: a real GL context with no window of its own (OSMesa, or a
+// OffscreenContext: a real GL context with no window of its own (EGL, or a
 // hidden window's under Wine), made current on construction: the tools'
 // offscreen context (tools/common), under the name the tests use.
 #pragma once

@@ -1,9 +1,10 @@
 // An offscreen GL context for rendering the show without a window: RGBA
 // colour with a 24-bit depth buffer, made current on construction. The build
-// picks the platform's version, as it picks src/platform's folder: OSMesa
-// (posix/offscreen_gl_osmesa.cpp) for the tools, tests and benchmarks on
-// Linux; a hidden window's back buffer (win32/offscreen_gl_wgl.cpp) for the
-// Windows tests under Wine. What both share is in offscreen_gl.cpp.
+// picks the platform's version, as it picks src/platform's folder: a
+// framebuffer object on EGL's surfaceless platform (posix/offscreen_gl_egl.cpp)
+// for the tools, tests and benchmarks on Linux, with no X server; a hidden
+// window's back buffer (win32/offscreen_gl_wgl.cpp) for the Windows tests
+// under Wine. What both share is in offscreen_gl.cpp.
 #pragma once
 
 #include <cstdint>
@@ -36,5 +37,5 @@ private:
     void* window_ = nullptr;  // the drawable behind the context, where there is one
     int32_t width_;
     int32_t height_;
-    mutable std::vector<uint8_t> buffer_;  // bottom row first: OSMesa's, or read back
+    mutable std::vector<uint8_t> buffer_;  // bottom row first, read back
 };

@@ -7,7 +7,7 @@
 //   amber-snapshot --preview build/saver/preview.ppk
 //
 // The show runs exactly as on screen (scene assembly, frames, procedural
-// textures, shutdown) on OSMesa, with frames --step ms apart up to --at ms,
+// textures, shutdown) on offscreen EGL, with frames --step ms apart up to --at ms,
 // the random generator seeded with --seed and the local time fixed by
 // --time (it advances with the show time).
 #include <CLI/CLI.hpp>

@@ -1,5 +1,5 @@
 // Rendering the show offscreen: the real start-up, frames and shutdown of the
-// render mode (HeadlessDriver) on an OSMesa context, with the tick count,
+// render mode (HeadlessDriver) on an offscreen EGL context, with the tick count,
 // the random seed and the local time in the caller's hands.
 #pragma once
 
