@@ -137,11 +137,9 @@ Display::Display(int32_t width, int32_t height, int32_t depth, bool multisample)
     configureContext();
     // In a host's window the pointer is the host's to show or hide.
     if (hostWindow == 0) hidePointer(startup);
-    if (hostWindow == 0 && startup.grabInput) {
-        // The grab follows the focus, which no window manager gives this window.
-        platform::focusOwnUnmanagedWindow();
-        SDL_WM_GrabInput(SDL_GRAB_ON);
-    }
+    if (hostWindow == 0 && startup.unmanagedWindow) platform::focusOwnUnmanagedWindow();
+    // The library grabs once the window has the focus.
+    if (hostWindow == 0 && startup.grabInput) SDL_WM_GrabInput(SDL_GRAB_ON);
 }
 
 void Display::followHostWindow() {

@@ -109,7 +109,11 @@ SdlStartup sdlStartup(const SdlLibrary& library, const SdlRequest& request) {
         // the same.
         startup.environment.push_back("SDL_X11_FORCE_OVERRIDE_REDIRECT=1");
         startup.environment.push_back("SDL_GRAB_KEYBOARD=1");
-        startup.grabInput = true;
+        startup.unmanagedWindow = true;
+        // Started as the screensaver, the launcher ends the show on any
+        // input, and a grab would keep the desktop's own locker (xss-lock,
+        // i3lock) from grabbing the keyboard to lock the screen.
+        startup.grabInput = !request.screensaverLaunch;
     }
     // Draw straight into the window, as classic does: a host's window is
     // followed when it changes size, its own samples count, and a resolution

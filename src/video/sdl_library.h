@@ -67,9 +67,11 @@ struct SdlStartup {
     bool restartVideoForPlainRequest = false;
     // Hide the pointer with an invisible cursor rather than SDL_ShowCursor.
     bool invisibleCursor = false;
+    // The full-screen window bypasses the window manager, which then gives
+    // it no focus: Escape would go elsewhere unless the window takes it.
+    bool unmanagedWindow = false;
     // Grab the keyboard and pointer full screen, as classic SDL does by
-    // itself: a window the window manager is bypassed for gets no focus
-    // from it, and Escape would go elsewhere.
+    // itself, so that the focus stays. Not for a screensaver launch.
     bool grabInput = false;
 };
 

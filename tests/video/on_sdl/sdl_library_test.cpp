@@ -75,6 +75,9 @@ TEST(SdlLibrary, StartupByPlaceAndLauncher) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.request.hostWindowId);
+        // Only a show started by hand grabs the input: a launcher ends the
+        // show on input itself, and the desktop's locker must get the keyboard.
+        EXPECT_EQ(sdlStartup(compat, c.request).grabInput, c.request.hostWindowId == 0 && !c.request.screensaverLaunch);
         const std::vector<std::string> environment = sdlStartup(compat, c.request).environment;
         const auto has = [&](const std::string& e) {
             return std::find(environment.begin(), environment.end(), e) != environment.end();
