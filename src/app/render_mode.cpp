@@ -17,6 +17,7 @@
 #include "app/show_status.h"
 #include "package/texture_cache.h"
 #include "platform/monitor_cover.h"
+#include "platform/paths.h"
 #include "platform/stop_signals.h"
 #include "settings/settings.h"
 #include "settings/settings_path.h"
@@ -58,6 +59,8 @@ int runRenderMode(const std::string& commandLine) {
     const std::string path = settingsFilePath();
     if (!path.empty()) settingsFile.open(path, std::ios::binary);
     textureCache.setBasePath(installDirectory.valueText());
+    // A user's or administrator's own package files come first.
+    textureCache.setSkinFolders(platform::skinFolders());
     // The images decode on the idle core while the video mode is set.
     textureCache.prefetchImages({showPackages.begin(), showPackages.end()});
 

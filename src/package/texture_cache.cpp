@@ -1,6 +1,9 @@
 #include "package/texture_cache.h"
 
+#include <filesystem>
 #include <memory>
+#include <system_error>
+#include <utility>
 
 // The program's one cache, made before main runs.
 TextureCache textureCache;
@@ -13,7 +16,15 @@ PackageFile* TextureCache::acquirePackage(const std::string& packageName) {
     return packages.acquire(packageName, [&] { return std::make_unique<PackageFile>(packagePath(packageName)); });
 }
 
+void TextureCache::setSkinFolders(std::vector<std::string> folders) {
+    skinFolders = std::move(folders);
+}
+
 std::string TextureCache::packagePath(const std::string& packageName) const {
+    std::error_code ignored;  // an unreadable folder holds no package
+    for (const std::string& folder : skinFolders) {
+        if (std::filesystem::is_regular_file(folder + packageName, ignored)) return folder + packageName;
+    }
     const bool noPrefix = !basePath.empty() && basePath[0] == '0';
     return noPrefix ? packageName : basePath + packageName;
 }

@@ -11,7 +11,9 @@
 // Path of a package: when `basePath` starts with the digit '0' (the initial
 // value "0"), the bare package name, relative to the current directory;
 // otherwise `basePath` followed directly by the name (so the base path must
-// end with the directory separator).
+// end with the directory separator). Skin folders (set at start-up, each
+// ending with the separator) come first: the first of them holding a file of
+// that name has the package.
 //
 // Missing entries and undecodable images are no errors: null bytes or texture
 // name 0, with the package use counted all the same. A package file that
@@ -39,6 +41,9 @@ public:
 
     // Called once at start-up, before any package is opened.
     void setBasePath(const std::string& path);
+    void setSkinFolders(std::vector<std::string> folders);
+    // The file a package is read from, by the rules above.
+    std::string packagePath(const std::string& packageName) const;
 
     // One use of the package (opening it if needed), and the entry's bytes:
     // valid while that use is held; null and 0 when the entry is missing.
@@ -69,10 +74,8 @@ public:
     PackageFile* findPackage(const std::string& packageName) const;
 
 private:
-    // The file of a package, by the base-path rule above.
-    std::string packagePath(const std::string& packageName) const;
-
     std::string basePath = "0";
+    std::vector<std::string> skinFolders;
     ImagePrefetch prefetch;
     UseCountedRegistry<PackageFile> packages;
 };

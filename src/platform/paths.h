@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -25,6 +26,14 @@ extern const char commonAppDataFolderHint[];
 // The folder holding the running executable, ending with the separator.
 // Empty when it cannot be found.
 std::string executableDirectory();
+
+// Folders of a user's or an administrator's own package files, which the show
+// reads before the install directory's, each ending with the separator, the
+// user's first. On POSIX <dir>/amber-bell/skin/ for $XDG_DATA_HOME (else
+// ~/.local/share) and then for each folder of $XDG_DATA_DIRS (else
+// /usr/local/share and /usr/share); relative folders are no XDG folders and
+// are passed by. None on Windows, whose install folder is the only one.
+std::vector<std::string> skinFolders();
 
 // True when the running program is the file the system's screensaver
 // settings list and start (a ".scr" file on Windows, where Explorer's

@@ -30,3 +30,14 @@ pass "a settings file selecting 1024x768 opens that mode"
 write_settings 0 12  0 1 0 0 1 1 0
 run_and_check 1600x1200
 pass "an unknown resolution row opens the desktop's mode"
+
+# A package in the user's skin folder is read instead of the installed one.
+mkdir -p "$XDG_DATA_HOME/amber-bell/skin"
+echo "not a package" >"$XDG_DATA_HOME/amber-bell/skin/clock.pak"
+"$saver" 2>"$work/stderr" & pid=$!
+id=$(wait_for_window "$pid") || fail "no window appeared with a skin folder"
+poll grep -q "^package $XDG_DATA_HOME/amber-bell/skin/clock.pak refused" "$work/stderr" ||
+    { kill "$pid"; fail "the skin folder's clock.pak was not read: $(cat "$work/stderr")"; }
+xdotool key Escape
+wait_exit "$pid"
+pass "a package in the user's skin folder comes before the installed one"

@@ -200,6 +200,25 @@ TEST_F(TextureCacheTest, BasePathStartingWithZeroMeansNoPrefix) {
     cache.releasePackage("main.pak");
 }
 
+// The first skin folder holding the file has the package; a folder (or a
+// folder named like the package) does not count.
+TEST_F(TextureCacheTest, SkinFoldersComeBeforeTheBasePathFileByFile) {
+    const std::string user = base + "user/", admin = base + "admin/";
+    dir.write("user/clock.pak", "u");
+    dir.write("admin/clock.pak", "a");
+    dir.write("admin/calendar.pak", "a");
+    dir.write("user/utils.pak/x", "");
+    cache.setSkinFolders({user, admin});
+    const struct {
+        const char* name;
+        std::string path;
+    } cases[] = {{"clock.pak", user + "clock.pak"},
+                 {"calendar.pak", admin + "calendar.pak"},
+                 {"main.pak", base + "main.pak"},
+                 {"utils.pak", base + "utils.pak"}};
+    for (const auto& c : cases) EXPECT_EQ(cache.packagePath(c.name), c.path) << c.name;
+}
+
 TEST(TextureCacheDeathTest, MissingPackageEndsTheProgramWithStatusOne) {
     TempDir dir;
     TextureCache cache;

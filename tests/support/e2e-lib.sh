@@ -10,9 +10,11 @@ work=$(mktemp -d)
 cleanup_work() { rm -rf "$work"; }
 trap cleanup_work EXIT
 
-# Keep the tests away from any installed copy and from the user's settings.
+# Keep the tests away from any installed copy, the user's settings and any
+# skin folder.
 export AMBER_BELL_SYSCONFDIR="$work/etc"
 export XDG_CONFIG_HOME="$work/config"
+export XDG_DATA_HOME="$work/data" XDG_DATA_DIRS="$work/data-dirs"
 mkdir -p "$AMBER_BELL_SYSCONFDIR" "$XDG_CONFIG_HOME"
 
 saver="$AMBER_SAVER_DIR/amber-bell"

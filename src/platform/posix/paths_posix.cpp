@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace platform {
@@ -41,6 +42,28 @@ std::string executableDirectory() {
     const size_t slash = path.rfind('/');
     if (slash == std::string::npos) return {};
     return path.substr(0, slash + 1);
+}
+
+std::vector<std::string> skinFolders() {
+    std::vector<std::string> folders;
+    const auto add = [&](const std::string& dataFolder) {
+        if (!dataFolder.empty() && dataFolder[0] == '/') folders.push_back(dataFolder + "/amber-bell/skin/");
+    };
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    const char* home = std::getenv("HOME");
+    if (dataHome && *dataHome) {
+        add(dataHome);
+    } else if (home && *home) {
+        add(std::string(home) + "/.local/share");
+    }
+    const char* dataDirs = std::getenv("XDG_DATA_DIRS");
+    const std::string dirs = dataDirs && *dataDirs ? dataDirs : "/usr/local/share:/usr/share";
+    for (size_t start = 0; start <= dirs.size();) {
+        const size_t colon = std::min(dirs.find(':', start), dirs.size());
+        add(dirs.substr(start, colon - start));
+        start = colon + 1;
+    }
+    return folders;
 }
 
 bool runningAsScreensaverFile() {

@@ -35,6 +35,10 @@ std::string executableDirectory() {
     return path.substr(0, backslash + 1);
 }
 
+std::vector<std::string> skinFolders() {
+    return {};
+}
+
 bool runningAsScreensaverFile() {
     char buffer[MAX_PATH + 1] = {};
     const DWORD length = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
