@@ -11,23 +11,6 @@ set(AMBER_SHARE_DIR ${CMAKE_BINARY_DIR}/share)
 set(AMBER_HOMEPAGE https://github.com/lumivera/amber-bell)
 set(AMBER_SCREENSHOT_URL https://raw.githubusercontent.com/lumivera/amber-bell/main/docs/screenshot-default.png)
 
-# The release date of this version is the one of the changelog's first entry
-# (" -- Name <mail>  Tue, 08 Dec 2026 08:00:00 +0000").
-set(changelog ${PROJECT_SOURCE_DIR}/debian/changelog)
-file(STRINGS ${changelog} trailer REGEX "^ -- " LIMIT_COUNT 1)
-if(NOT trailer MATCHES ", ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) ")
-  message(FATAL_ERROR "${changelog}: no date in the first entry's trailer line")
-endif()
-set(day ${CMAKE_MATCH_1})
-set(year ${CMAKE_MATCH_3})
-set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
-list(FIND months ${CMAKE_MATCH_2} month)
-math(EXPR month "${month} + 1")
-if(month LESS 10)
-  set(month 0${month})
-endif()
-set(AMBER_RELEASE_DATE ${year}-${month}-${day})
-
 set(desktop_sources ${PROJECT_SOURCE_DIR}/packaging/desktop)
 configure_file(${desktop_sources}/show.desktop.in ${AMBER_SHARE_DIR}/applications/${AMBER_APP_ID}.desktop @ONLY)
 configure_file(${desktop_sources}/settings.desktop.in

@@ -79,9 +79,9 @@ case "${AMBER_TEST_SDL:-classic}" in
     sdl3) sdl='sdl12-compat 1\.2\.[0-9]+ over sdl2-compat 2\.[0-9.]+ on SDL 3\.[0-9]+\.[0-9]+' ;;
 esac
 out=$(env -u DISPLAY "$install/amber-bell" -version); code=$?
-# The version of debian/changelog's first entry, and the commit when this is
-# not the release's checkout.
-version=$(sed -n '1s/^amber-bell (\([0-9.]*\)).*/\1/p' "$AMBER_TEST_SUPPORT/../../debian/changelog")
+# The version of CMake's project(), and the commit when this is not the
+# release's checkout.
+version=$(sed -n 's/^project(AmberBell VERSION \([0-9.]*\) .*/\1/p' "$AMBER_TEST_SUPPORT/../../CMakeLists.txt")
 [ "$code" -eq 0 ] && [[ "$out" =~ ^amber-bell\ ${version//./\\.}(\+[0-9a-z.-]+)?$'\n'SDL:\ $sdl$ ]] ||
     fail "-version: $code, '$out'"
 pass "--help and --version answer without a display"
