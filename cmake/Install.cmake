@@ -1,10 +1,19 @@
-# `cmake --install` copies the ready-to-run saver directory, links bin/amber-bell
-# to it and records the install directory where the screensaver looks for it.
-# Paths under the prefix are formed at install time, so --prefix works; links
-# inside the prefix are relative, as Debian wants them.
+# `cmake --install` copies the ready-to-run saver directory and links
+# bin/amber-bell and XScreenSaver's hack to it; the screensaver finds its
+# folder from its own path. Paths under the prefix are formed at install time,
+# so --prefix works; links inside the prefix are relative, as Debian wants them.
+# Each folder is a cache variable, relative to the prefix or absolute, beside
+# GNUInstallDirs' own (CMAKE_INSTALL_DATADIR for what desktops read,
+# CMAKE_INSTALL_MANDIR, CMAKE_INSTALL_BINDIR).
 # A program's private folder: lib/<name>, without a multiarch part.
-set(AMBER_INSTALL_LIBDIR lib/amber-bell CACHE STRING
-    "Install directory of the screensaver, relative to the prefix")
+set(AMBER_INSTALL_LIBDIR lib/amber-bell CACHE PATH
+    "Install directory of the screensaver: its programs, packages and preview picture")
+# Where XScreenSaver looks for hacks and for their descriptions: Debian and
+# Fedora have libexec/xscreensaver, Arch lib/xscreensaver.
+set(AMBER_XSCREENSAVER_HACKDIR ${CMAKE_INSTALL_LIBEXECDIR}/xscreensaver CACHE PATH
+    "Folder of XScreenSaver's hacks")
+set(AMBER_XSCREENSAVER_CONFIGDIR ${CMAKE_INSTALL_DATADIR}/xscreensaver/config CACHE PATH
+    "Folder of XScreenSaver's hack descriptions")
 
 # The programs go through install(TARGETS), so that --strip (and the package)
 # strips them.
@@ -15,43 +24,39 @@ install(DIRECTORY ${AMBER_SAVER_DIR}/ DESTINATION ${AMBER_INSTALL_LIBDIR} USE_SO
 # bin/amber-bell-pak and bin/amber-bell-snapshot.
 install(TARGETS amber-bell amber-config amber-idle pak amber-snapshot RUNTIME DESTINATION ${AMBER_INSTALL_LIBDIR})
 install(CODE "
-  set(saver \"\${CMAKE_INSTALL_PREFIX}/${AMBER_INSTALL_LIBDIR}\")
-  set(bin \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
+  # A folder as installed: under the prefix unless it is absolute.
+  function(amber_installed_folder folder out)
+    cmake_path(ABSOLUTE_PATH folder BASE_DIRECTORY \"\${CMAKE_INSTALL_PREFIX}\" NORMALIZE)
+    set(\${out} \"\${folder}\" PARENT_SCOPE)
+  endfunction()
+  amber_installed_folder(\"${AMBER_INSTALL_LIBDIR}\" saver)
+  amber_installed_folder(\"${CMAKE_INSTALL_BINDIR}\" bindir)
+  amber_installed_folder(\"${AMBER_XSCREENSAVER_HACKDIR}\" hackdir)
+  set(bin \"\$ENV{DESTDIR}\${bindir}\")
   file(MAKE_DIRECTORY \"\${bin}\")
-  file(RELATIVE_PATH target \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\" \"\${saver}/amber-bell\")
+  file(RELATIVE_PATH target \"\${bindir}\" \"\${saver}/amber-bell\")
   file(CREATE_LINK \"\${target}\" \"\${bin}/amber-bell\" SYMBOLIC)
   # Links made here go into install_manifest.txt as installed files do
   # (without DESTDIR), so that the manifest lists everything to remove.
-  list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/amber-bell\")
+  list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${bindir}/amber-bell\")
   foreach(pair \"pak:amber-bell-pak\" \"config:amber-bell-config\" \"idle:amber-bell-idle\"
                \"amber-snapshot:amber-bell-snapshot\")
     string(REPLACE \":\" \";\" pair \"\${pair}\")
     list(GET pair 0 program)
     list(GET pair 1 name)
-    file(RELATIVE_PATH target \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\" \"\${saver}/\${program}\")
+    file(RELATIVE_PATH target \"\${bindir}\" \"\${saver}/\${program}\")
     file(CREATE_LINK \"\${target}\" \"\${bin}/\${name}\" SYMBOLIC)
-    list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/\${name}\")
+    list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${bindir}/\${name}\")
   endforeach()
 
-  # XScreenSaver looks for hacks in <prefix>/libexec/xscreensaver.
-  set(hacks \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBEXECDIR}/xscreensaver\")
+  set(hacks \"\$ENV{DESTDIR}\${hackdir}\")
   file(MAKE_DIRECTORY \"\${hacks}\")
-  file(RELATIVE_PATH target \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBEXECDIR}/xscreensaver\" \"\${saver}/amber-bell\")
+  file(RELATIVE_PATH target \"\${hackdir}\" \"\${saver}/amber-bell\")
   file(CREATE_LINK \"\${target}\" \"\${hacks}/amber-bell\" SYMBOLIC)
-  list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBEXECDIR}/xscreensaver/amber-bell\")
+  list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${hackdir}/amber-bell\")
 ")
-# The recorded install directory is a component of its own: the Debian
-# package leaves it out and has its postinst write it instead.
-install(CODE "
-  set(reg \"\$ENV{DESTDIR}${AMBER_SYSCONFDIR}/lumivera/Amber Bell/Settings\")
-  file(MAKE_DIRECTORY \"\${reg}\")
-  file(WRITE \"\${reg}/Path\" \"\${CMAKE_INSTALL_PREFIX}/${AMBER_INSTALL_LIBDIR}/\")
-  list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"${AMBER_SYSCONFDIR}/lumivera/Amber Bell/Settings/Path\")
-  message(STATUS \"Recorded install directory in \${reg}/Path\")
-" COMPONENT recorded_install_directory)
-# ... and for their descriptions in <prefix>/share/xscreensaver/config.
 install(FILES ${PROJECT_SOURCE_DIR}/src/platform/posix/xscreensaver/amber-bell.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/xscreensaver/config)
+        DESTINATION ${AMBER_XSCREENSAVER_CONFIGDIR})
 # The menu entries, the entry of MATE's and Xfce's screensaver daemons, the
 # AppStream metainfo and the icon (cmake/DesktopEntries.cmake).
 install(DIRECTORY ${AMBER_SHARE_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR})

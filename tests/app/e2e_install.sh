@@ -1,6 +1,6 @@
-# `cmake --install` lays out the install directory, the command links, the
-# recorded install directory and the XScreenSaver hack with its description,
-# and lists every one of them in install_manifest.txt.
+# `cmake --install` lays out the install directory, the command links and the
+# XScreenSaver hack with its description, all under the prefix, and lists every
+# one of them in install_manifest.txt.
 source "$AMBER_TEST_SUPPORT/e2e-lib.sh"
 
 dest="$work/root"
@@ -12,8 +12,7 @@ lib="$dest/opt/amber/lib/amber-bell"
 [ "$(readlink "$dest/opt/amber/libexec/xscreensaver/amber-bell")" = ../../lib/amber-bell/amber-bell ] || fail "no hack link"
 [ -f "$dest/opt/amber/share/man/man6/amber-bell.6.gz" ] || fail "no manual page"
 grep -q '<command arg="--root"/>' "$dest/opt/amber/share/xscreensaver/config/amber-bell.xml" || fail "no hack description"
-recorded=$(find "$dest" -path '*/lumivera/Amber Bell/Settings/Path')
-[ -n "$recorded" ] && [ "$(cat "$recorded")" = /opt/amber/lib/amber-bell/ ] || fail "install directory not recorded"
+[ "$(ls "$dest")" = opt ] || fail "the install wrote outside its prefix: $(ls "$dest")"
 # install_manifest.txt lists every file and link made, so that removing what
 # it lists leaves nothing.
 installed=$(cd "$dest" && find . ! -type d | sed 's|^\.||' | sort)
@@ -24,15 +23,19 @@ for name in amber-bell-config amber-bell-pak amber-bell-snapshot; do
 done
 pass "install lays out every file, and its manifest lists each"
 
-# The installed program finds its install directory through the recorded value.
-export AMBER_BELL_SYSCONFDIR="${recorded%/lumivera/Amber Bell/Settings/Path}"
+# Started through its link in bin/, the installed program finds its siblings
+# in its own folder; an administrator's recorded folder comes first.
+export AMBER_BELL_SYSCONFDIR="$work/etc"
 printf '#!/bin/sh\necho "$(pwd)" > "%s/started"\n' "$work" > "$lib/config"
 chmod +x "$lib/config"
-printf '%s\n' "$lib/" > "$recorded"
-# Run a copy from elsewhere, so its own folder is not where config lies.
-mkdir -p "$work/elsewhere"
-cp "$lib/amber-bell" "$work/elsewhere/"
-"$work/elsewhere/amber-bell" /c
+"$dest/opt/amber/bin/amber-bell" /c
 poll test -f "$work/started"
-[ "$(cat "$work/started" 2>/dev/null)" = "${lib}" ] || fail "the recorded directory was not used"
-pass "the installed program starts its siblings from the recorded directory"
+[ "$(cat "$work/started" 2>/dev/null)" = "${lib}" ] || fail "the program's own folder was not used"
+rm "$work/started"
+mkdir -p "$work/recorded" "$AMBER_BELL_SYSCONFDIR/lumivera/Amber Bell/Settings"
+cp "$lib/config" "$work/recorded/"
+printf '%s\n' "$work/recorded/" > "$AMBER_BELL_SYSCONFDIR/lumivera/Amber Bell/Settings/Path"
+"$dest/opt/amber/bin/amber-bell" /c
+poll test -f "$work/started"
+[ "$(cat "$work/started" 2>/dev/null)" = "$work/recorded" ] || fail "the recorded folder was not used"
+pass "the installed program starts its siblings from its own folder, or from a recorded one"
