@@ -10,11 +10,12 @@ work=$(mktemp -d)
 cleanup_work() { rm -rf "$work"; }
 trap cleanup_work EXIT
 
-# Keep the tests away from any installed copy, the user's settings and any
-# skin folder.
+# Keep the tests away from any installed copy, the user's settings and the
+# user's skin folder. XDG_DATA_DIRS stays: GLib's schemas, GTK's and the
+# screensaver daemons' files are found there.
 export AMBER_BELL_SYSCONFDIR="$work/etc"
 export XDG_CONFIG_HOME="$work/config"
-export XDG_DATA_HOME="$work/data" XDG_DATA_DIRS="$work/data-dirs"
+export XDG_DATA_HOME="$work/data"
 mkdir -p "$AMBER_BELL_SYSCONFDIR" "$XDG_CONFIG_HOME"
 
 saver="$AMBER_SAVER_DIR/amber-bell"
