@@ -187,8 +187,8 @@ for bad in hostile.glb:'cannot import' lost.obj:'texture "nowhere.png" cannot be
 done
 pass "bad model files are refused in one line and leave the package as it was"
 
-# Images: a PNG of powers of two is kept as it is, others become resized PNGs.
-convert -size 64x32 xc:gold gold.png && convert -size 300x300 xc:gold gold.jpg || fail "convert failed"
+# Images: a plain PNG of powers of two is kept as it is, others become resized PNGs.
+convert -size 64x32 xc:gold png24:gold.png && convert -size 300x300 xc:gold gold.jpg || fail "convert failed"
 "$pak" import show/main.pak serdechko_tex=gold.png fon_tex=gold.jpg extra=gold.png > images.out ||
     fail "image import failed"
 grep -qF '"serdechko_tex": image gold.png, 64 x 32' images.out &&
@@ -196,6 +196,18 @@ grep -qF '"serdechko_tex": image gold.png, 64 x 32' images.out &&
     grep -qF '8 entries (2 replaced, 1 added)' images.out ||
     fail "image import said: $(cat images.out)"
 "$pak" extract show/main.pak serdechko_tex kept.png && cmp -s gold.png kept.png || fail "the PNG was not kept as it is"
+# PNGs that decoders read differently (a palette with a transparent index, a
+# colour key, 16 bits) become plain 8-bit PNGs of the same size.
+convert -size 16x8 gradient:red-blue -colors 8 -fill '#00ff00' -draw 'point 1,1' -transparent '#00ff00' png8:keyed.png &&
+    convert -size 16x8 gradient:white-navy -fill '#00ff00' -draw 'point 2,2' -transparent '#00ff00' \
+        -define png:color-type=2 -define png:bit-depth=8 png:colourkey.png &&
+    convert -size 16x8 gradient:red-blue -depth 16 png48:deep.png || fail "convert failed"
+"$pak" import show/main.pak keyed=keyed.png colourkey=colourkey.png deep=deep.png >/dev/null || fail "import of PNG kinds"
+for kind in keyed:RGBA colourkey:RGBA deep:RGB; do
+    "$pak" extract show/main.pak "${kind%:*}" "${kind%:*}.out" &&
+        file "${kind%:*}.out" | grep -qF "16 x 8, 8-bit/color ${kind#*:}," ||
+        fail "${kind%:*}.png was stored as: $(file "${kind%:*}.out")"
+done
 "$pak" list show/main.pak | grep -qF "$(printf '"fon_tex"\t')" && "$pak" list show/main.pak | grep -q 'image: 256 x 256' ||
     fail "list: $("$pak" list show/main.pak)"
 long=$(printf 'n%.0s' $(seq 130))

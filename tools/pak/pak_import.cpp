@@ -9,6 +9,7 @@
 #include "mesh/model_writer.h"
 #include "model_import.h"
 #include "package/package_writer.h"
+#include "package/png_decode.h"
 #include "package/quoted_name.h"
 #include "pak_commands.h"
 #include "pak_files.h"
@@ -65,10 +66,14 @@ bool importEntries(const std::string& name, const std::string& path, double fitR
     image.source = path;
     if (importImage(bytes.data(), bytes.size(), image)) {
         const bool resized = image.width != image.sourceWidth || image.height != image.sourceHeight;
-        // A PNG file is kept as it is: every build's decoder reads any PNG.
-        // Other formats become PNG (without SDL_image, a build reads BMP
-        // through SDL alone, which refuses compressed ones).
-        const bool keep = !resized && imageExtension(bytes) == ".png";
+        // Only a plain PNG (8-bit RGB or RGBA without a transparent colour)
+        // is kept as it is: every build's decoder reads it alike. Any other
+        // PNG (a palette with a transparent index, a colour key, 16 bits) and
+        // every other format become a plain PNG of the pixels SDL_image gave
+        // here, which the Windows build, decoding with libpng alone, then
+        // shows the same.
+        PlainPng plain;
+        const bool keep = !resized && decodePlainPng(bytes.data(), bytes.size(), plain);
         made.push_back({name, keep ? bytes : encodePng(image.width, image.height, image.rgba, !hasSeeThroughPixels(image.rgba))});
         if (!validEntries(made, path, err)) return false;
         out << quotedName(name) << ": image " << path << ", ";
