@@ -9,8 +9,8 @@ if(NOT EXISTS "${AMBER_WIN32_DEPS}/lib/libSDL.delay.a")
 endif()
 
 # Every program loads the DLLs on its first call into them (delay-load import
-# libraries): the screensaver in the system folder first tells Windows where
-# the install folder is (src/platform/win32/shared_libraries_win32.cpp).
+# libraries): the screensaver in the system folder first loads them from the
+# install folder by their full paths (src/platform/win32/program_libraries_win32.cpp).
 foreach(pair "SDL:SDL" "png16:libpng16-16")
   string(REPLACE ":" ";" pair "${pair}")
   list(GET pair 0 lib)
@@ -21,9 +21,18 @@ foreach(pair "SDL:SDL" "png16:libpng16-16")
     IMPORTED_IMPLIB "${AMBER_WIN32_DEPS}/lib/lib${dll}.delay.a"
     INTERFACE_INCLUDE_DIRECTORIES "${AMBER_WIN32_DEPS}/include")
 endforeach()
-# What goes beside the programs: the two above and zlib, which libpng loads.
-set(AMBER_WIN32_DLLS SDL.dll libpng16-16.dll zlib1.dll)
+# What goes beside the programs: the two above and zlib, which libpng loads,
+# each after the ones it imports (the order the programs load them in). The
+# one list of them: the programs (program_dlls.h), the installer
+# (cmake/InstallerWin32.cmake) and the tests (program-dlls.txt) take it from here.
+set(AMBER_WIN32_DLLS zlib1.dll libpng16-16.dll SDL.dll)
 list(TRANSFORM AMBER_WIN32_DLLS PREPEND "${AMBER_WIN32_DEPS}/bin/" OUTPUT_VARIABLE AMBER_WIN32_DLL_FILES)
+set(AMBER_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
+list(JOIN AMBER_WIN32_DLLS "\", \"" dll_names)
+file(CONFIGURE OUTPUT ${AMBER_GENERATED_DIR}/program_dlls.h CONTENT
+     "// Made by cmake/DependenciesWin32.cmake from AMBER_WIN32_DLLS.\n#define AMBER_PROGRAM_DLLS \"${dll_names}\"\n")
+list(JOIN AMBER_WIN32_DLLS "\n" dll_lines)
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/program-dlls.txt CONTENT "${dll_lines}\n")
 
 # amber_copy_dlls(TARGET FOLDER): TARGET copies the DLLs into FOLDER, where
 # programs built into it find them.

@@ -13,6 +13,11 @@ set(script ${PROJECT_SOURCE_DIR}/packaging/windows/amber-bell.nsi)
 add_executable(as-desktop-user WIN32 ${PROJECT_SOURCE_DIR}/packaging/windows/as_desktop_user.cpp)
 target_link_libraries(as-desktop-user PRIVATE ole32 oleaut32 uuid)
 set_target_properties(as-desktop-user PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/installer)
+# Setup gives an older settings file the access every save gives, through it.
+add_executable(settings-access WIN32 ${PROJECT_SOURCE_DIR}/packaging/windows/settings_access.cpp)
+target_include_directories(settings-access PRIVATE ${PROJECT_SOURCE_DIR}/src)
+target_link_libraries(settings-access PRIVATE advapi32 shell32)
+set_target_properties(settings-access PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/installer)
 
 # The licence and the third-party notices go into the install folder, as text
 # files Windows opens with a double click; the licence page shows the first.
@@ -24,7 +29,8 @@ add_custom_command(OUTPUT ${AMBER_SAVER_DIR}/LICENSE.txt
   DEPENDS ${PROJECT_SOURCE_DIR}/LICENSE ${text_script})
 add_custom_command(OUTPUT ${AMBER_SAVER_DIR}/THIRD-PARTY-NOTICES.txt
   COMMAND ${CMAKE_COMMAND} -DIN=${PROJECT_SOURCE_DIR}/THIRD-PARTY-NOTICES.txt
-          -DOUT=${AMBER_SAVER_DIR}/THIRD-PARTY-NOTICES.txt -DPATCHES=${patches} -P ${text_script}
+          -DOUT=${AMBER_SAVER_DIR}/THIRD-PARTY-NOTICES.txt -DPATCHES=${patches} -DVERSION=${PROJECT_VERSION}
+          -P ${text_script}
   DEPENDS ${PROJECT_SOURCE_DIR}/THIRD-PARTY-NOTICES.txt ${patches} ${text_script})
 set(notice_files ${AMBER_SAVER_DIR}/LICENSE.txt ${AMBER_SAVER_DIR}/THIRD-PARTY-NOTICES.txt)
 
@@ -37,22 +43,29 @@ add_custom_target(windows-sources ALL DEPENDS ${AMBER_SOURCES_ARCHIVE})
 
 # The packages reach the script as an include of one macro, which inserts a
 # given macro once for each package's file name (cmake/Packages.cmake).
-set(packages_nsh ${CMAKE_BINARY_DIR}/packages.nsh)
+set(file_lists_nsh ${CMAKE_BINARY_DIR}/file-lists.nsh)
 set(package_lines "")
 foreach(package ${AMBER_PACKAGES})
   string(APPEND package_lines "  !insertmacro \${DO} \"${package}\"\n")
 endforeach()
-file(CONFIGURE OUTPUT ${packages_nsh} CONTENT "; The show's packages (made by cmake/InstallerWin32.cmake).
+set(library_lines "")
+foreach(dll ${AMBER_WIN32_DLLS})
+  string(APPEND library_lines "  !insertmacro \${DO} \"${dll}\"\n")
+endforeach()
+file(CONFIGURE OUTPUT ${file_lists_nsh} CONTENT "; The show's packages and the DLLs (made by cmake/InstallerWin32.cmake).
 !macro ForEachPackage DO
 ${package_lines}!macroend
+!macro ForEachLibrary DO
+${library_lines}!macroend
 " @ONLY)
 list(TRANSFORM AMBER_PACKAGES PREPEND ${AMBER_SAVER_DIR}/ OUTPUT_VARIABLE package_files)
 
 add_custom_command(OUTPUT ${AMBER_SETUP}
   COMMAND ${AMBER_MAKENSIS} -V2 -DVERSION=${PROJECT_VERSION} -DSAVER_DIR=${AMBER_SAVER_DIR}
-          -DART_DIR=${AMBER_WINDOWS_ART_DIR} -DPACKAGES_NSH=${packages_nsh}
-          -DAS_DESKTOP_USER=$<TARGET_FILE:as-desktop-user> -DOUT_FILE=${AMBER_SETUP} ${script}
-  DEPENDS ${script} ${packages_nsh} amber-bell amber-config as-desktop-user artwork saver_dlls
+          -DART_DIR=${AMBER_WINDOWS_ART_DIR} -DFILE_LISTS_NSH=${file_lists_nsh}
+          -DAS_DESKTOP_USER=$<TARGET_FILE:as-desktop-user> -DSETTINGS_ACCESS=$<TARGET_FILE:settings-access>
+          -DOUT_FILE=${AMBER_SETUP} ${script}
+  DEPENDS ${script} ${file_lists_nsh} amber-bell amber-config as-desktop-user settings-access artwork saver_dlls
           ${AMBER_WIN32_DLL_FILES}
           ${AMBER_WINDOWS_ART_DIR}/amber-bell.ico ${AMBER_WINDOWS_ART_DIR}/installer-header.bmp
           ${AMBER_WINDOWS_ART_DIR}/installer-side.bmp

@@ -1,7 +1,9 @@
 # Writes a text file as Windows programs read it: CRLF line endings, which
 # Notepad before Windows 10 needs to show lines at all.
-#   cmake -DIN=<text> -DOUT=<file> [-DPATCHES=<patches.txt>] -P WindowsText.cmake
-# With PATCHES, the list of Debian patches applied to the Windows libraries
+#   cmake -DIN=<text> -DOUT=<file> [-DVERSION=<x.y.z>] [-DPATCHES=<patches.txt>] -P WindowsText.cmake
+# With VERSION, "<version>" in the text becomes it: the installed notices
+# name the very archive that holds their DLLs' sources. With PATCHES, the
+# list of Debian patches applied to the Windows libraries
 # (packaging/windows/libraries/build-libraries) follows the text.
 file(READ "${IN}" text)
 if(PATCHES)
@@ -17,6 +19,9 @@ are in amber-bell-<version>-windows-sources.tar.xz, handed out with the
 installer.
 
 ${patches}")
+endif()
+if(VERSION)
+  string(REPLACE "<version>" "${VERSION}" text "${text}")
 endif()
 string(REPLACE "\r\n" "\n" text "${text}")
 string(REPLACE "\n" "\r\n" text "${text}")

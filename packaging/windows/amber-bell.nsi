@@ -1,6 +1,7 @@
 ; The Windows installer, made by makensis from the build (cmake/InstallerWin32.cmake).
 ;   makensis -DVERSION=0.1.0 -DSAVER_DIR=<build>/saver -DART_DIR=<native build>/windows-art
-;            -DPACKAGES_NSH=<build>/packages.nsh -DAS_DESKTOP_USER=<build>/installer/as-desktop-user.exe
+;            -DFILE_LISTS_NSH=<build>/file-lists.nsh -DAS_DESKTOP_USER=<build>/installer/as-desktop-user.exe
+;            -DSETTINGS_ACCESS=<build>/installer/settings-access.exe
 ;            -DOUT_FILE=<setup.exe> amber-bell.nsi
 ;
 ; Installs the renderer, the configuration program and the packages into
@@ -21,11 +22,11 @@ Unicode true
 !include "LogicLib.nsh"
 !include "x64.nsh"
 
-!ifndef VERSION | SAVER_DIR | ART_DIR | PACKAGES_NSH | AS_DESKTOP_USER | OUT_FILE
-  !error "VERSION, SAVER_DIR, ART_DIR, PACKAGES_NSH, AS_DESKTOP_USER and OUT_FILE must be defined"
+!ifndef VERSION | SAVER_DIR | ART_DIR | FILE_LISTS_NSH | AS_DESKTOP_USER | SETTINGS_ACCESS | OUT_FILE
+  !error "VERSION, SAVER_DIR, ART_DIR, FILE_LISTS_NSH, AS_DESKTOP_USER, SETTINGS_ACCESS and OUT_FILE must be defined"
 !endif
 ; The macro ForEachPackage: the show's packages.
-!include "${PACKAGES_NSH}"
+!include "${FILE_LISTS_NSH}"
 
 !define SETTINGS_KEY "Software\lumivera\Amber Bell\Settings"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Amber Bell"
@@ -36,15 +37,14 @@ Unicode true
 !define DESKTOP_KEY "Control Panel\Desktop"
 !define START_MENU "$SMPROGRAMS\Amber Bell"
 !define EXIT_IN_USE 3
+!define EXIT_NOT_LOCKED 4
 
 ; ForEachProgramFile MACRO: inserts MACRO with the name of each file of the
 ; install folder but the uninstaller.
 !macro ForEachProgramFile DO
   !insertmacro ${DO} "Amber Bell.exe"
   !insertmacro ${DO} "config.exe"
-  !insertmacro ${DO} "SDL.dll"
-  !insertmacro ${DO} "libpng16-16.dll"
-  !insertmacro ${DO} "zlib1.dll"
+  !insertmacro ForEachLibrary ${DO}
   !insertmacro ForEachPackage ${DO}
   !insertmacro ${DO} "preview.ppk"
   !insertmacro ${DO} "LICENSE.txt"
@@ -249,6 +249,44 @@ Function checkInstallFolder
   ${EndIf}
 FunctionEnd
 
+; A folder outside Program Files has what its parent grants: under C:\ every
+; signed-in user may change it, and could then replace the DLLs the
+; screensaver loads, the programs it starts and the uninstaller an
+; administrator runs. Such a folder (and what is already in it) gets
+; Administrators as owner and a protected list of its own, which what setup
+; puts there inherits: SYSTEM and Administrators full control, Users read and
+; execute. $1 is left 1 when the folder is in Program Files or locked.
+!macro Icacls WORDS
+  ${If} $1 = 1
+    nsExec::Exec '"$SYSDIR\icacls.exe" "$INSTDIR" ${WORDS}'
+    Pop $0
+    ${If} $0 != 0
+      StrCpy $1 0
+    ${EndIf}
+  ${EndIf}
+!macroend
+Function lockInstallFolder
+  StrCpy $1 1
+  ${ForEach} $2 1 2 + 1
+    ${If} $2 = 1
+      StrCpy $3 "$PROGRAMFILES\"
+    ${Else}
+      StrCpy $3 "$PROGRAMFILES64\"
+    ${EndIf}
+    StrLen $4 $3
+    StrCpy $5 "$INSTDIR" $4
+    ${If} $5 == $3  ; as Windows compares names: without case
+      Return
+    ${EndIf}
+  ${Next}
+  CreateDirectory "$INSTDIR"
+  ; Run from the system folder, not from wherever setup was started.
+  SetOutPath "$SYSDIR"
+  !insertmacro Icacls "/setowner *S-1-5-32-544 /T /L /Q"
+  !insertmacro Icacls "/reset /T /L /Q"
+  !insertmacro Icacls "/inheritance:r /grant:r *S-1-5-18:(OI)(CI)F *S-1-5-32-544:(OI)(CI)F *S-1-5-32-545:(OI)(CI)RX /L /Q"
+FunctionEnd
+
 ; A show, a preview or the settings dialog running from our files holds them:
 ; Windows cannot replace or delete a running program, and a setup going on
 ; around it would leave old and new files mixed. Each file is opened for
@@ -306,6 +344,13 @@ Section "Amber Bell"
     Abort
   ${EndIf}
   Call stopWhileInUse
+  Call lockInstallFolder
+  ${If} $1 <> 1
+    DetailPrint "The folder $INSTDIR cannot be used: setup could not make it writable by administrators only."
+    MessageBox MB_OK|MB_ICONSTOP "Setup could not make the folder $INSTDIR writable by administrators only, so other users could change the screensaver there.$\r$\n$\r$\nPlease choose a folder in Program Files." /SD IDOK
+    SetErrorLevel ${EXIT_NOT_LOCKED}
+    Abort
+  ${EndIf}
   SetOutPath "$INSTDIR"
   !insertmacro ForEachProgramFile InstallProgramFile
   ; On 64-bit Windows this 32-bit setup's system folder is SysWOW64, where
@@ -314,10 +359,12 @@ Section "Amber Bell"
   File "${SAVER_DIR}/amber-bell.scr"
   ; A settings file an older version saved belongs to whoever saved it, and
   ; every other account may only read it: give it the access every save makes
-  ; now (SYSTEM and Administrators full control, Users modify; see
-  ; src/platform/win32/every_user_file_security.h).
+  ; now, if it is a regular file with one name, else take the name away
+  ; (packaging/windows/settings_access.cpp).
   ${If} ${FileExists} "$APPDATA\${SETTINGS_FILE}"
-    nsExec::Exec '"$SYSDIR\icacls.exe" "$APPDATA\${SETTINGS_FILE}" /inheritance:r /grant:r *S-1-5-18:F *S-1-5-32-544:F *S-1-5-32-545:M'
+    InitPluginsDir
+    File "/oname=$PLUGINSDIR\settings-access.exe" "${SETTINGS_ACCESS}"
+    nsExec::Exec '"$PLUGINSDIR\settings-access.exe" "$APPDATA\${SETTINGS_FILE}"'
     Pop $0
   ${EndIf}
 

@@ -14,11 +14,14 @@
 
 namespace {
 
-// For the modes that call into SDL: its libraries, found before the first call.
-bool libraryMissing() {
+// For the modes that call into SDL: its libraries, found before the first
+// call, from the install directory (the program's own folder only when none
+// is recorded). A failure is said the way the mode can say it.
+bool libraryMissing(platform::LibraryFailureReport report) {
+    platform::setLibraryFailureReport(report);
     const std::string missing = platform::loadProgramLibraries(installDirectory.valueText());
     if (missing.empty()) return false;
-    std::fprintf(stderr, "Amber Bell cannot load %s: install Amber Bell again.\n", missing.c_str());
+    platform::reportLibraryFailure("Amber Bell cannot load " + missing + ": install Amber Bell again.");
     return true;
 }
 
@@ -33,7 +36,7 @@ int entryPoint(const std::string& commandLine) {
         std::fputs(usageText(rule).c_str(), stdout);
         return 0;
     case RunMode::Version:
-        if (libraryMissing()) return 1;
+        if (libraryMissing(platform::LibraryFailureReport::printedLine)) return 1;
         std::fputs(versionText().c_str(), stdout);
         return 0;
     case RunMode::StartRenderer:
@@ -45,10 +48,10 @@ int entryPoint(const std::string& commandLine) {
         return 0;
     case RunMode::Preview:
         if (!choice.hasWindowNumber) return 0;
-        if (libraryMissing()) return 1;
+        if (libraryMissing(platform::LibraryFailureReport::silent)) return 1;
         return runPreviewMode(choice.windowNumber);
     case RunMode::Render:
-        if (libraryMissing()) return 1;
+        if (libraryMissing(platform::LibraryFailureReport::messageBox)) return 1;
         return runRenderMode(commandLine);
     }
     return 0;

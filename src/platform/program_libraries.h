@@ -4,20 +4,33 @@
 // under it) through delay-loaded imports, resolved on the first call. The
 // install folder holds them beside "Amber Bell.exe", but the screensaver runs
 // from the system folder, which Windows searches first and where an unrelated
-// SDL.dll may sit. Loading each by its full path beforehand makes those the
-// ones every later call uses. Elsewhere the system's loader links the
-// libraries at start and there is nothing to do.
+// SDL.dll may sit. So the search for libraries is narrowed to the system's
+// folders and the install folder, and each is loaded by its full path
+// beforehand: those are the ones every later call uses. A library that fails
+// later (one without a function the program calls) is reported like a missing
+// one and ends the program with exit status 1, never with an exception.
+// Elsewhere the system's loader links the libraries at start and there is
+// nothing to load.
 #pragma once
 
 #include <string>
 
 namespace platform {
 
-// Loads the libraries from `installFolder` (ending with a separator) when
-// SDL.dll is there, else from the running program's own folder (a build run
-// where it was built). Returns the path
-// of the first that cannot be loaded; empty when all are loaded, and always
-// empty where the loader has already linked them.
+// How a library that cannot be loaded is reported: in a message box (the
+// show, a windowed program), as a line on standard error (commands such as
+// --version), or not at all (the preview, inside a host's dialog). A line on
+// POSIX, where a program started from a menu has nowhere else to say it.
+enum class LibraryFailureReport { messageBox, printedLine, silent };
+void setLibraryFailureReport(LibraryFailureReport report);
+
+// Says `text` the way set above.
+void reportLibraryFailure(const std::string& text);
+
+// Loads the libraries from `installFolder` (ending with a separator), and
+// from nowhere else. Returns the path of the first that cannot be loaded;
+// empty when all are loaded, and always empty where the loader has already
+// linked them.
 std::string loadProgramLibraries(const std::string& installFolder);
 
 }  // namespace platform

@@ -64,7 +64,8 @@ rm -f "$cfg"
 wine reg delete "$desktop_key" /v SCRNSAVE.EXE /f >/dev/null 2>&1
 wine "$AMBER_WIN32_BUILD/amber-bell-setup.exe" /S /screensaver; code=$?
 [ "$code" = 0 ] || fail "the silent install ended with $code"
-for file in "Amber Bell.exe" config.exe SDL.dll libpng16-16.dll zlib1.dll \
+mapfile -t dlls <"$AMBER_WIN32_BUILD/program-dlls.txt"
+for file in "Amber Bell.exe" config.exe "${dlls[@]}" \
             main.pak clock.pak calendar.pak utils.pak preview.ppk LICENSE.txt THIRD-PARTY-NOTICES.txt; do
     cmp -s "$AMBER_WIN32_BUILD/saver/$file" "$installed/$file" || fail "$file is not installed as built"
 done
@@ -88,10 +89,12 @@ for file in LICENSE.txt THIRD-PARTY-NOTICES.txt; do
 done
 notices=$(tr -d '\r' <"$installed/THIRD-PARTY-NOTICES.txt")
 for part in "SDL 1.2" libpng zlib CLI11 "mingw-w64 runtime" winpthreads "GCC's runtime libraries" NSIS LZMA \
-            "windows-sources.tar.xz" "Patches applied to the Windows libraries" "libsdl1.2 1.2.15+dfsg2-8:" \
-            CVE-2019-13616.patch; do
+            "$(basename "$(ls "$AMBER_WIN32_BUILD"/amber-bell-*-windows-sources.tar.xz)")" \
+            "https://github.com/lumivera/amber-bell/releases" "Patches applied to the Windows libraries" \
+            "libsdl1.2 1.2.15+dfsg2-8:" CVE-2019-13616.patch; do
     grep -qF -- "$part" <<<"$notices" || fail "THIRD-PARTY-NOTICES.txt does not name $part"
 done
+! grep -qF '<version>' <<<"$notices" || fail "THIRD-PARTY-NOTICES.txt names no version: <version>"
 pass "the licence and the notices have CRLF line endings; the notices name every library, the sources and the patches"
 
 # The screensaver chosen as the finish page does it: a path the system opens.
@@ -228,24 +231,47 @@ size=$(reg_value "$uninstall_key" EstimatedSize) || fail "no EstimatedSize"
 [ "$((size))" = "$(( (bytes + 1023) / 1024 ))" ] || fail "EstimatedSize is $((size)) KiB for $bytes bytes"
 pass "EstimatedSize is the size of the install folder and the .scr"
 
-# An older version's settings file gets the access every save gives now: setup
-# hands icacls the file (a stand-in here, run from the file as icacls.exe=n,
-# recording in the system folder, setup's working folder then).
+# An older version's settings file gets the access every save gives now, but
+# only a regular file with one name: a hard link any user put there to
+# another file loses its name, and the other file stays as it was.
+printf old >"$cfg"
+setup /S
+[ "$code" = 0 ] && [ "$(cat "$cfg")" = old ] || fail "setup over an older settings file: $code, '$(cat "$cfg")'"
+rm "$cfg"
+printf secret >"$drive_c/other-file"
+ln "$drive_c/other-file" "$cfg"
+setup /S
+[ "$code" = 0 ] || fail "setup over a hard link ended with $code"
+[ ! -e "$cfg" ] && [ "$(cat "$drive_c/other-file")" = secret ] && [ "$(stat -c %h "$drive_c/other-file")" = 1 ] ||
+    fail "setup left the hard link, or changed the other file"
+rm "$drive_c/other-file"
+pass "setup gives an older settings file the access every save gives, and takes a hard link's name away"
+
+# The folder outside Program Files is locked before setup copies a file:
+# icacls (a stand-in here, recording in the system folder, setup's working
+# folder then) is handed the folder three times. Without a working icacls,
+# setup ends with 4 and changes nothing.
 native_icacls="$drive_c/windows/$system_folder/icacls.exe"
 record="$drive_c/windows/$system_folder"
 cp -p "$native_icacls" "$work/icacls.exe"
 cp "$AMBER_WIN32_BUILD/tests/stand-in.exe" "$native_icacls"
 rm -f "$record"/{started.txt,ended.txt}
-touch "$record/release"  # ends as soon as it has recorded
-printf old >"$cfg"
+touch "$record/release"  # each ends as soon as it has recorded
 WINEDLLOVERRIDES="$WINEDLLOVERRIDES;icacls.exe=n" setup /S
 words=$(sed -n 's/^words=//p' "$record/started.txt" 2>/dev/null | tr -d '\r')
+printf 'not a program' >"$native_icacls"
+printf x >>"$chosen_dir/preview.ppk"
+WINEDLLOVERRIDES="$WINEDLLOVERRIDES;icacls.exe=n" setup /S; refused=$code
 cp -p "$work/icacls.exe" "$native_icacls"
-rm -f "$record"/{started.txt,ended.txt,release} "$cfg"
-[ "$code" = 0 ] || fail "setup over an older settings file ended with $code"
-[ "$words" = '["C:\ProgramData\lumivera_Amber Bell_cfg" /inheritance:r /grant:r *S-1-5-18:F *S-1-5-32-544:F *S-1-5-32-545:M]' ] ||
-    fail "icacls was given: $words"
-pass "setup gives an older settings file the access every save gives"
+rm -f "$record"/{started.txt,ended.txt,release}
+expected="[\"$chosen_win\" /setowner *S-1-5-32-544 /T /L /Q]
+[\"$chosen_win\" /reset /T /L /Q]
+[\"$chosen_win\" /inheritance:r /grant:r *S-1-5-18:(OI)(CI)F *S-1-5-32-544:(OI)(CI)F *S-1-5-32-545:(OI)(CI)RX /L /Q]"
+[ "$words" = "$expected" ] || fail "icacls was given: $words"
+[ "$refused" = 4 ] && ! cmp -s "$AMBER_SAVER_DIR/preview.ppk" "$chosen_dir/preview.ppk" ||
+    fail "setup without a working icacls ended with $refused, or replaced the files"
+setup /S
+pass "setup locks a folder outside Program Files before it copies, and refuses one it cannot lock"
 
 # --- setup while a show runs: hashes tell whether anything was replaced ---------------
 hashes() { (cd "$chosen_dir" && md5sum -- * && md5sum "$scr"); }
@@ -339,21 +365,26 @@ trap cleanup_work EXIT
 grep -qix 'parent=explorer.exe' <<<"$started" || fail "cmd.exe was not started by Explorer: $started"
 words=$(sed -n 's/^words=\[\(.*\)\]$/\1/p' <<<"$started")
 [[ "$words" == '/d /s /c "'*'"' ]] || fail "cmd.exe was given: $words"
-# The command inside the outer quotes, which /s hands on as it stands, run by
-# the real cmd.exe (from a batch file, where % is written %%), clears a choice
-# of our .scr, by either of its names, and keeps another.
-command=${words:10:-1}
-printf '@%s\r\n' "${command//%/%%}" >"$drive_c/clear-choice.bat"
-short=$(sed -n 's/.*(amber-bell.scr \([^ )]*\).*/\1/p' <<<"$command")
-[ -n "$short" ] || fail "no short name in: $command"
+# The words, run by the real cmd.exe exactly as Explorer hands them (/s takes
+# what is inside the outer quotes as it stands), clear a choice of our .scr,
+# by either of its names, in any folder, and keep any other: also values with
+# blanks, quotes and "&", which must stay data and never become commands.
+short=$(sed -n 's/.*(amber-bell.scr \([^ )]*\).*/\1/p' <<<"$words")
+[ -n "$short" ] || fail "no short name in: $words"
+printf '"C:\\windows\\system32\\cmd.exe" %s\r\n' "$words" >"$drive_c/clear-choice.txt"
 other='C:\windows\system32\other.scr'
-for choice in 'C:\windows\system32\amber-bell.scr=' "C:\\WINDOWS\\$short=" "$other=$other"; do
+injected='C:\a b & echo x>C:\injected.txt & \other.scr'
+for choice in 'C:\windows\system32\amber-bell.scr=' "C:\\WINDOWS\\$short=" 'C:\My Savers\a&b\amber-bell.scr=' \
+              "$other=$other" 'C:\My "quoted" & more\other.scr=C:\My "quoted" & more\other.scr' \
+              "$injected=$injected"; do
     wine reg add "$desktop_key" /v SCRNSAVE.EXE /t REG_SZ /d "${choice%%=*}" /f >/dev/null 2>&1
-    wine cmd /c 'C:\clear-choice.bat' >/dev/null 2>&1
+    [ "$(reg_value "$desktop_key" SCRNSAVE.EXE)" = "${choice%%=*}" ] || fail "reg add could not write ${choice%%=*}"
+    wine "$AMBER_WIN32_BUILD/tests/command-line-echo.exe" --run 'C:\clear-choice.txt' >/dev/null 2>&1
     left=$(reg_value "$desktop_key" SCRNSAVE.EXE)
     [ "$left" = "${choice#*=}" ] || fail "cmd.exe's words left '$left' of the choice ${choice%%=*}"
 done
+[ ! -e "$drive_c/injected.txt" ] || fail "a choice's text ran as a command"
 wine reg delete "$desktop_key" /v SCRNSAVE.EXE /f >/dev/null 2>&1
-rm "$drive_c/clear-choice.bat"
+rm "$drive_c/clear-choice.txt"
 pass "the uninstaller has Explorer clear the desktop user's choice when it names our .scr, and only then"
 rmdir "$drive_c/Savers"

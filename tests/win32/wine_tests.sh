@@ -38,11 +38,21 @@ convert -size 11x5 gradient:white-navy -colorspace Gray png:"$work/grey.png"
 convert -size 16x8 gradient:white-black bmp3:"$work/rgb.bmp"
 "$AMBER_NATIVE_BUILD/tools/pak/pak" create "$work/images.pak" rgba="$work/rgba.png" palette="$work/palette.png" \
     grey="$work/grey.png" rgb="$work/rgb.bmp" >/dev/null || fail "pak create failed"
+# The kinds the two decoders read otherwise, as pak import stores them: a
+# palette with a transparent index, a colour key, 16 bits, a JPEG.
+convert -size 16x8 gradient:red-blue -colors 8 -fill '#00ff00' -draw 'point 1,1' -transparent '#00ff00' \
+    png8:"$work/keyed.png"
+convert -size 16x8 gradient:white-navy -fill '#00ff00' -draw 'point 2,2' -transparent '#00ff00' \
+    -define png:color-type=2 -define png:bit-depth=8 png:"$work/colourkey.png"
+convert -size 16x8 gradient:red-blue -alpha set -channel A -evaluate set 50% +channel -depth 16 png64:"$work/deep.png"
+convert -size 16x16 gradient:red-yellow "$work/photo.jpg"
+"$AMBER_NATIVE_BUILD/tools/pak/pak" import "$work/images.pak" keyed="$work/keyed.png" colourkey="$work/colourkey.png" \
+    deep="$work/deep.png" photo="$work/photo.jpg" >/dev/null || fail "pak import failed"
 linux=$("$AMBER_NATIVE_BUILD/tests/image-digest" "$work/images.pak")
 windows=$(wine "$tests_dir/image-digest.exe" "$(winepath -w "$work/images.pak")" 2>&1 | tr -d '\r')
-[ "$(grep -c 'x' <<<"$linux")" = 4 ] || fail "Linux did not decode the four images: $linux"
+[ "$(grep -c 'x' <<<"$linux")" = 8 ] || fail "Linux did not decode the eight images: $linux"
 [ "$windows" = "$linux" ] || fail "the images decode otherwise here: $(diff <(echo "$linux") <(echo "$windows"))"
-pass "PNG and BMP entries decode to the same pixels as on Linux"
+pass "PNG and BMP entries, and what pak import makes of the other kinds, decode to the same pixels as on Linux"
 
 # --- /s and /c ------------------------------------------------------------------
 launch="$drive_c/Launch Dir"
@@ -84,7 +94,7 @@ pass "/c and /c:1234 return at once with 0"
 # from the install folder, even where the system folder holds another SDL.dll.
 for program in amber-bell.scr config.exe; do
     imports=$(i686-w64-mingw32-objdump -p "$AMBER_SAVER_DIR/$program" | sed -n 's/^\tDLL Name: //p')
-    grep -qiE '^(SDL|libpng16-16|zlib1)\.dll$' <<<"$imports" && fail "$program imports a library at start: $imports"
+    grep -qixFf "$AMBER_WIN32_BUILD/program-dlls.txt" <<<"$imports" && fail "$program imports a library at start: $imports"
     for code in windib "Missing IHDR before IDAT" "invalid distance too far back"; do
         grep -qaF "$code" "$AMBER_SAVER_DIR/$program" && fail "$program has library code linked in ('$code')"
     done
@@ -103,7 +113,28 @@ set_registry 'C:\Launch Dir\'
 out=$(wine "$launch/amber-bell.scr" --version 2>&1); code=$?
 [ "$code" = 1 ] && tr -d '\r' <<<"$out" | grep -qF 'Amber Bell cannot load C:\Launch Dir\zlib1.dll' <<<"$out" ||
     fail "without the libraries --version ended with $code: $out"
-pass "SDL and libpng are DLLs loaded from the install folder; without them the .scr says so"
+# A recorded folder without them is not made up for by the program's own
+# folder, even when that one has them; the preview says nothing.
+cp "$install"/*.dll "$launch/"
+mkdir -p "$drive_c/Empty"
+set_registry 'C:\Empty\'
+out=$(wine "$launch/amber-bell.scr" --version 2>&1); code=$?
+[ "$code" = 1 ] && tr -d '\r' <<<"$out" | grep -qF 'Amber Bell cannot load C:\Empty\zlib1.dll' ||
+    fail "with the libraries only beside the .scr, --version ended with $code: $out"
+out=$(wine "$launch/amber-bell.scr" /p 1234 2>&1); code=$?
+[ "$code" = 1 ] && ! grep -q 'Amber Bell' <<<"$out" || fail "/p without the libraries ended with $code: $out"
+rm "$launch"/*.dll
+# A library that lacks a function the program calls ends it with its name
+# and 1, not with the delay-load helper's exception.
+cp "$install/SDL.dll" "$work/SDL.dll.kept"
+cp "$install/zlib1.dll" "$install/SDL.dll"
+set_registry "$install_win"
+wine "$launch/amber-bell.scr" --version >"$work/out" 2>&1; code=$?
+out=$(tr -d '\r' <"$work/out")
+cp "$work/SDL.dll.kept" "$install/SDL.dll"
+[ "$code" = 1 ] && grep -qE '^Amber Bell cannot use SDL.dll, which has no function SDL_[A-Za-z_]+: install' <<<"$out" &&
+    ! grep -qi 'exception\|c06d007f' <<<"$out" || fail "zlib1.dll as SDL.dll: --version ended with $code: $out"
+pass "SDL and libpng are DLLs loaded from the install folder and nowhere else; a missing one or function is named"
 
 # --- the command-line text ----------------------------------------------------
 # main reads the text behind the program name byte for byte as WinMain gets it

@@ -1,7 +1,12 @@
 #include <windows.h>
+// After windows.h, which it needs.
+#include <delayimp.h>
 
-#include "platform/paths.h"
+#include <cstdio>
+#include <string>
+
 #include "platform/program_libraries.h"
+#include "program_dlls.h"  // made by the build from its list of the DLLs
 
 namespace platform {
 
@@ -9,23 +14,97 @@ namespace {
 
 // Each before the ones that import it, so that every import names a library
 // already loaded from the same folder.
-const char* const libraries[] = {"zlib1.dll", "libpng16-16.dll", "SDL.dll"};
+const char* const libraries[] = {AMBER_PROGRAM_DLLS};
 
-bool isFile(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+LibraryFailureReport failureReport = LibraryFailureReport::printedLine;
+
+std::wstring wideText(const std::string& text) {
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+    if (length <= 0) return {};
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), length);
+    wide.resize(static_cast<size_t>(length - 1));
+    return wide;
+}
+
+// A function of kernel32 that older Windows versions lack, or null.
+template <typename Function>
+Function kernelFunction(const char* name) {
+    const FARPROC found = GetProcAddress(GetModuleHandleW(L"kernel32.dll"), name);
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
+}
+
+// Libraries loaded by name come from the system's folders and `folder` only;
+// never from the current folder or PATH. Windows 7 without KB2533623 lacks
+// the calls: there the current folder at least is taken out of the search.
+// True when the narrowed search is in place.
+bool narrowLibrarySearch(const std::string& folder) {
+    using SetDefault = BOOL(WINAPI*)(DWORD);
+    using AddDirectory = void*(WINAPI*)(PCWSTR);
+    const auto setDefault = kernelFunction<SetDefault>("SetDefaultDllDirectories");
+    const auto addDirectory = kernelFunction<AddDirectory>("AddDllDirectory");
+    std::wstring wide = wideText(folder);
+    while (wide.size() > 3 && wide.back() == L'\\') wide.pop_back();  // "C:\" keeps its own
+    if (setDefault && addDirectory && !wide.empty() && setDefault(LOAD_LIBRARY_SEARCH_DEFAULT_DIRS) &&
+        addDirectory(wide.c_str())) {
+        return true;
+    }
+    SetDllDirectoryW(L"");
+    return false;
+}
+
+std::string importName(const DelayLoadInfo& info) {
+    if (info.dlp.fImportByName) return info.dlp.szProcName ? info.dlp.szProcName : "?";
+    return "#" + std::to_string(info.dlp.dwOrdinal);
+}
+
+// Called by the delay-load helper when a library or one of its functions
+// cannot be found on the first call: said as the other failures are, then the
+// program ends, instead of the helper's exception.
+FARPROC WINAPI delayLoadFailed(unsigned notification, PDelayLoadInfo info) {
+    const std::string library = info && info->szDll ? info->szDll : "a library";
+    if (notification == dliFailLoadLib) {
+        reportLibraryFailure("Amber Bell cannot load " + library + ": install Amber Bell again.");
+    } else if (notification == dliFailGetProc) {
+        reportLibraryFailure("Amber Bell cannot use " + library + ", which has no function " + importName(*info) +
+                             ": install Amber Bell again.");
+    } else {
+        return nullptr;
+    }
+    ExitProcess(1);
 }
 
 }  // namespace
 
+void setLibraryFailureReport(LibraryFailureReport report) {
+    failureReport = report;
+}
+
+void reportLibraryFailure(const std::string& text) {
+    switch (failureReport) {
+    case LibraryFailureReport::messageBox:
+        MessageBoxW(nullptr, wideText(text).c_str(), L"Amber Bell", MB_OK | MB_ICONERROR);
+        break;
+    case LibraryFailureReport::printedLine:
+        std::fprintf(stderr, "%s\n", text.c_str());
+        std::fflush(stderr);
+        break;
+    case LibraryFailureReport::silent:
+        break;
+    }
+}
+
 std::string loadProgramLibraries(const std::string& installFolder) {
-    const std::string folder = isFile(installFolder + "SDL.dll") ? installFolder : executableDirectory();
+    __pfnDliFailureHook2 = delayLoadFailed;
+    // Each library's own imports are looked for in its folder first.
+    const DWORD flags = narrowLibrarySearch(installFolder)
+                            ? LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_DEFAULT_DIRS
+                            : LOAD_WITH_ALTERED_SEARCH_PATH;
     for (const char* name : libraries) {
         // A library loaded by its full path is the one a later load by its
-        // bare name gets. The altered search path looks for its own imports
-        // in its folder first.
-        const std::string path = folder + name;
-        if (!LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH)) return path;
+        // bare name gets.
+        const std::string path = installFolder + name;
+        if (!LoadLibraryExW(wideText(path).c_str(), nullptr, flags)) return path;
     }
     return {};
 }
