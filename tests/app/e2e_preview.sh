@@ -104,7 +104,7 @@ start_preview
 [ "$(window_size "$child_id")" = 152x120 ] || fail "child is $(window_size "$child_id"), expected 152x120"
 wait_for_pixel 0 0 '#302010'
 convert "$work/shot.png" -crop 152x100+0+0 +repage "$work/shown.png"
-differing=$(compare -metric AE "bmp:$install/preview.ppk" "$work/shown.png" null: 2>&1)
+differing=$(compare_metric AE "bmp:$install/preview.ppk" "$work/shown.png")
 [ "$differing" = 0 ] || fail "$differing pixels of the picture differ from the file"
 [ "$(pixel "$work/shot.png" 75 110)" = '#C8C8C8' ] || fail "the area below the picture is $(pixel "$work/shot.png" 75 110)"
 pass "a 152-wide area shows the picture, 10 20 30 as red 30 green 20 blue 10"
@@ -113,7 +113,7 @@ pass "a 152-wide area shows the picture, 10 20 30 as red 30 green 20 blue 10"
 xdotool windowunmap --sync "$child_id" windowmap --sync "$child_id"
 wait_for_pixel 151 99 "$(pixel "$work/shown.png" 151 99)"
 convert "$work/shot.png" -crop 152x100+0+0 +repage "$work/shown-again.png"
-[ "$(compare -metric AE "bmp:$install/preview.ppk" "$work/shown-again.png" null: 2>&1)" = 0 ] ||
+[ "$(compare_metric AE "bmp:$install/preview.ppk" "$work/shown-again.png")" = 0 ] ||
     fail "the picture was not repainted whole"
 pass "an exposed preview is painted again"
 
@@ -136,7 +136,7 @@ start_preview
 convert "bmp:$install/preview.ppk" -filter Triangle -resize '304x200!' "$work/scaled.png"
 scaled_shown() {
     capture "$child_id" "$work/shot.png" || return 1
-    psnr=$(compare -metric PSNR "$work/scaled.png" "$work/shot.png" null: 2>&1)
+    psnr=$(compare_metric PSNR "$work/scaled.png" "$work/shot.png")
     awk -v p="$psnr" 'BEGIN { exit !(p == "inf" || p + 0 >= 40) }'
 }
 poll scaled_shown || fail "the 304-wide area is not the picture scaled twice (PSNR $psnr dB)"

@@ -75,6 +75,11 @@ is_drawn() {
     esac
 }
 
+# compare_metric METRIC A B: ImageMagick's measure of how two pictures differ
+# (AE: the pixels that differ; PSNR: in dB, "inf" when none does), as one
+# number: ImageMagick 7 adds its normalised value in brackets.
+compare_metric() { compare -metric "$1" "$2" "$3" null: 2>&1 | cut -d' ' -f1; }
+
 # frame_id ID: a checksum of what the window shows now.
 frame_id() { import -window "$1" -depth 8 rgb:- 2>/dev/null | md5sum | cut -c1-32; }
 

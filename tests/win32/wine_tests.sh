@@ -289,7 +289,7 @@ convert "$install/preview.ppk" "$work/picture.ppm"
 picture_shown() {
     capture_once || return 1
     convert "$requests/shot.ppm" -crop 152x112+0+0 +repage "$work/top.ppm"
-    [ "$(compare -metric AE "$work/top.ppm" "$work/picture.ppm" null: 2>&1)" = 0 ]
+    [ "$(compare_metric AE "$work/top.ppm" "$work/picture.ppm")" = 0 ]
 }
 preview_in 152 112 in-process
 poll picture_shown || fail "the 152-wide preview does not show preview.ppk pixel for pixel"
@@ -306,7 +306,7 @@ pass "a 151-wide preview area is black all over"
 # scaled smoothly to fill them, as ImageMagick's bilinear filter scales it.
 scaled_shown() {
     capture_once || return 1
-    psnr=$(compare -metric PSNR "$requests/shot.ppm" "$work/scaled.ppm" null: 2>&1)
+    psnr=$(compare_metric PSNR "$requests/shot.ppm" "$work/scaled.ppm")
     awk -v p="$psnr" 'BEGIN { exit !(p == "inf" || p + 0 >= 40) }'
 }
 for size in 190x140 228x168 304x224; do
