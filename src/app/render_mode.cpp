@@ -18,6 +18,7 @@
 #include "package/texture_cache.h"
 #include "platform/monitor_cover.h"
 #include "platform/paths.h"
+#include "platform/screen_window.h"
 #include "platform/stop_signals.h"
 #include "settings/settings.h"
 #include "settings/settings_path.h"
@@ -88,6 +89,10 @@ int runRenderMode(const std::string& commandLine) {
         while (SDL_PollEvent(&event)) handleEvent(show, event);
         // The pointer on a blacked-out monitor moves as much as on the show's.
         if (platform::pointerMovedOverCovers()) handlePointerMotion(show);
+        // Our own full-screen window reads its input itself.
+        const platform::ScreenWindowInput input = platform::takeScreenWindowInput();
+        if (input.escape) beginShutdown(show);
+        if (input.pointerMoved) handlePointerMotion(show);
         // A host ends its screensaver with SIGTERM: close down as Escape does.
         if (platform::stopSignalled() && !show.stopRequested) beginShutdown(show);
         // A host that has destroyed its window wants us gone now: the frames

@@ -67,6 +67,7 @@ private:
 
     bool ownsVideo = false;  // SDL video was started here and is quit here
     uint64_t hostWindow = 0; // the host's X window we draw into, 0 for our own
+    uint64_t ownWindow = 0;  // our own full-screen window (platform/screen_window.h), 0 for SDL's
 };
 
 // Configures GL light 1 (ambient 0.7, diffuse 0.6, specular 1, local viewer);

@@ -10,7 +10,7 @@
 
 #include "platform/host_window.h"
 #include "platform/process.h"
-#include "platform/window_focus.h"
+#include "platform/screen_window.h"
 #include "video/display.h"
 #include "video/sdl_library.h"
 
@@ -51,7 +51,8 @@ void requestGlAttributes(bool multisample, const SdlStartup& startup) {
 }
 
 // Opens the mode; a driver without multisampling gets a second, plain request.
-// In a host's window SDL draws into that window: no full-screen mode.
+// In an adopted window (a host's, or our own full-screen one) SDL draws into
+// that window: no full-screen mode of its own.
 void openMode(int32_t width, int32_t height, bool hosted, bool multisample, const SdlStartup& startup) {
     const SDL_VideoInfo* info = SDL_GetVideoInfo();
     Uint32 flags = hosted ? SDL_OPENGL : SDL_OPENGL | SDL_FULLSCREEN | SDL_HWSURFACE | SDL_ASYNCBLIT;
@@ -93,6 +94,19 @@ void hidePointer(const SdlStartup& startup) {
     if (invisibleCursor) SDL_SetCursor(invisibleCursor);
 }
 
+// The show's own window on the platforms that make one, where the video
+// driver is the window system's (a user's SDL_VIDEODRIVER naming another
+// gets that library's own full screen).
+uint64_t openOwnWindow(int32_t& width, int32_t& height, bool multisample, const char* windowSystem) {
+    const char* userDriver = std::getenv("SDL_VIDEODRIVER");
+    if (userDriver && (!windowSystem || std::string(userDriver) != windowSystem)) return 0;
+    platform::ScreenWindow window;
+    if (!platform::openScreenWindow(width, height, multisample, window)) return 0;
+    width = window.width;
+    height = window.height;
+    return window.id;
+}
+
 }  // namespace
 
 Display::Display(int32_t width, int32_t height, int32_t depth, bool multisample) {
@@ -116,30 +130,35 @@ Display::Display(int32_t width, int32_t height, int32_t depth, bool multisample)
     request.windowSystem = platform::windowSystemVideoDriver();
     const char* allowScreensaver = std::getenv("SDL_VIDEO_ALLOW_SCREENSAVER");
     request.screensaverLaunch = allowScreensaver && std::string(allowScreensaver) == "1";
-    const SdlStartup startup = sdlStartup(linkedSdlLibrary(), request);
-    for (const std::string& assignment : startup.environment) platform::putEnvironment(assignment);
-    if (SDL_Init(SDL_INIT_VIDEO) < 0) failVideo("Video initialization failed: %s\n");
-    ownsVideo = true;
     if (hostWindow != 0) {
         width = host.width;
         height = host.height;
         depth = 32;
-    } else if (width == 0 && height == 0 && depth == 0) {
+    }
+    const bool desktopMode = hostWindow == 0 && width == 0 && height == 0 && depth == 0;
+    // 0 x 0: the whole screen, whose size the window tells.
+    if (hostWindow == 0) request.ownWindowId = ownWindow = openOwnWindow(width, height, multisample, request.windowSystem);
+    const SdlStartup startup = sdlStartup(linkedSdlLibrary(), request);
+    for (const std::string& assignment : startup.environment) platform::putEnvironment(assignment);
+    if (SDL_Init(SDL_INIT_VIDEO) < 0) failVideo("Video initialization failed: %s\n");
+    ownsVideo = true;
+    if (desktopMode) {
         const SDL_VideoInfo* desktop = SDL_GetVideoInfo();
-        width = desktop->current_w;
-        height = desktop->current_h;
+        if (ownWindow == 0) {
+            width = desktop->current_w;
+            height = desktop->current_h;
+        }
         depth = desktop->vfmt->BitsPerPixel;
     }
     this->width = width;
     this->height = height;
     this->depth = depth;
-    openMode(width, height, hostWindow != 0, multisample, startup);
+    const bool adopted = hostWindow != 0 || ownWindow != 0;
+    openMode(width, height, adopted, multisample, startup);
     configureContext();
-    // In a host's window the pointer is the host's to show or hide.
-    if (hostWindow == 0) hidePointer(startup);
-    if (hostWindow == 0 && startup.unmanagedWindow) platform::focusOwnUnmanagedWindow();
-    // The library grabs once the window has the focus.
-    if (hostWindow == 0 && startup.grabInput) SDL_WM_GrabInput(SDL_GRAB_ON);
+    // In a host's window the pointer is the host's to show or hide; our own
+    // window has an invisible one already.
+    if (!adopted) hidePointer(startup);
 }
 
 void Display::followHostWindow() {
@@ -159,5 +178,7 @@ Display::~Display() {
     if (invisibleCursor) SDL_FreeCursor(invisibleCursor);
     invisibleCursor = nullptr;
     if (ownsVideo) SDL_Quit();
+    // SDL has let it go.
+    if (ownWindow != 0) platform::closeScreenWindow();
     hostWindowId = 0;
 }

@@ -73,6 +73,7 @@ bool holdsOffScreensaver(const SdlRequest& request) {
 SdlStartup sdlStartup(const SdlLibrary& library, const SdlRequest& request) {
     SdlStartup startup;
     const bool hosted = request.hostWindowId != 0;
+    const unsigned long long window = hosted ? request.hostWindowId : request.ownWindowId;
     // Without the platform's window system there is nothing to show on: the
     // start fails with a message, instead of classic SDL drawing text art on
     // the terminal or SDL 2 drawing into an offscreen buffer nobody sees.
@@ -86,38 +87,25 @@ SdlStartup sdlStartup(const SdlLibrary& library, const SdlRequest& request) {
     // read this.
     startup.environment.push_back(holdsOffScreensaver(request) ? "SDL_VIDEO_ALLOW_SCREENSAVER=0"
                                                                : "SDL_VIDEO_ALLOW_SCREENSAVER=1");
-    if (hosted) {
-        // Both libraries adopt the window named here instead of opening one.
-        startup.environment.push_back("SDL_WINDOWID=" + std::to_string(request.hostWindowId));
-    }
+    // Both libraries adopt the window named here instead of opening one, and
+    // neither grabs anything in it.
+    if (window != 0) startup.environment.push_back("SDL_WINDOWID=" + std::to_string(window));
     if (!library.compat) return startup;
 
-    if (hosted) {
+    if (window != 0) {
         // SDL 2 adopts a foreign window for OpenGL only when told to.
         startup.environment.push_back("SDL_VIDEO_FOREIGN_WINDOW_OPENGL=1");
     } else {
-        // Classic's full screen covers the whole X screen, every monitor;
-        // SDL 2 would take the first monitor for the desktop. Without
-        // XRandR no mode is changed: SDL 3 waits for a mode change a server
-        // may never make and then gives up the window.
+        // The library's own full screen (no X server: a Wayland driver the
+        // user chose). It keeps the desktop's mode and asks for no keyboard
+        // grab; SDL 3 would otherwise wait for a mode change the display may
+        // never make and then give up the window.
         startup.environment.push_back("SDL_VIDEO_X11_XRANDR=0");
-        startup.environment.push_back("SDL_VIDEO_X11_XINERAMA=0");
         startup.environment.push_back("SDL_VIDEO_X11_XVIDMODE=0");
-        // A window manager fits a full-screen window it manages to one
-        // monitor (SDL 2 asks it for _NET_WM_STATE_FULLSCREEN). Classic's
-        // window bypasses the manager and grabs the keyboard; this one does
-        // the same.
-        startup.environment.push_back("SDL_X11_FORCE_OVERRIDE_REDIRECT=1");
-        startup.environment.push_back("SDL_GRAB_KEYBOARD=1");
-        startup.unmanagedWindow = true;
-        // Started as the screensaver, the launcher ends the show on any
-        // input, and a grab would keep the desktop's own locker (xss-lock,
-        // i3lock) from grabbing the keyboard to lock the screen.
-        startup.grabInput = !request.screensaverLaunch;
+        startup.environment.push_back("SDL_GRAB_KEYBOARD=0");
     }
     // Draw straight into the window, as classic does: a host's window is
-    // followed when it changes size, its own samples count, and a resolution
-    // other than the desktop's is a mode of its own, as classic asks for.
+    // followed when it changes size and its own samples count.
     startup.environment.push_back("SDL12COMPAT_OPENGL_SCALING=0");
     startup.invisibleCursor = true;
     // Classic leaves the swap interval to the driver, which syncs to the

@@ -41,6 +41,9 @@ struct SdlRequest {
     // Started as the screensaver by our own launcher (/s, the idle watcher),
     // which says so with SDL_VIDEO_ALLOW_SCREENSAVER=1 in the environment.
     bool screensaverLaunch = false;
+    // The show's own full-screen window (platform/screen_window.h) to draw
+    // into; 0 for the library's own full-screen mode.
+    unsigned long long ownWindowId = 0;
 };
 
 // Whether the show holds off the desktop's screensaver, screen lock and
@@ -67,12 +70,6 @@ struct SdlStartup {
     bool restartVideoForPlainRequest = false;
     // Hide the pointer with an invisible cursor rather than SDL_ShowCursor.
     bool invisibleCursor = false;
-    // The full-screen window bypasses the window manager, which then gives
-    // it no focus: Escape would go elsewhere unless the window takes it.
-    bool unmanagedWindow = false;
-    // Grab the keyboard and pointer full screen, as classic SDL does by
-    // itself, so that the focus stays. Not for a screensaver launch.
-    bool grabInput = false;
 };
 
 // The window system's driver is asked for when the user has not named one in

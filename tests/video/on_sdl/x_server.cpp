@@ -25,3 +25,16 @@ bool xHasMultisampledVisual() {
     XCloseDisplay(x);
     return count > 0;
 }
+
+// Whether another client gets the keyboard and pointer grabs a locker asks
+// for (i3lock, xss-lock's lockers): nothing of the show may hold them.
+bool xOtherClientCanGrab() {
+    ::Display* x = XOpenDisplay(nullptr);
+    if (!x) return false;
+    const Window root = DefaultRootWindow(x);
+    const int keyboard = XGrabKeyboard(x, root, True, GrabModeAsync, GrabModeAsync, CurrentTime);
+    const int pointer = XGrabPointer(x, root, False, ButtonPressMask, GrabModeAsync, GrabModeAsync, None, None,
+                                     CurrentTime);
+    XCloseDisplay(x);  // lets both go
+    return keyboard == GrabSuccess && pointer == GrabSuccess;
+}
