@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <vector>
 
 #include "common/idle_autostart.h"
 #include "common/temp_dir.h"
@@ -14,12 +15,14 @@
 namespace {
 
 struct Session {
-    bool locked = false, inhibited = false, startFails = false;
+    std::string refusal;
+    bool startFails = false;
     const char* daemon = nullptr;
-    int starts = 0, ends = 0, lines = 0;
-    Watcher watcher{{[this] { return locked; }, [this] { return inhibited; }, [this] { return daemon; },
+    int starts = 0, ends = 0;
+    std::vector<std::string> lines;
+    Watcher watcher{{[this] { return refusal; }, [this] { return daemon; },
                      [this] { return !startFails && ++starts > 0; }, [this] { ++ends; },
-                     [this](const std::string&) { ++lines; }}};
+                     [this](const std::string& line) { lines.push_back(line); }}};
 };
 
 constexpr uint64_t minute = 60 * 1000;
@@ -28,26 +31,49 @@ constexpr uint64_t minute = 60 * 1000;
 
 TEST(IdleWatcher, StartsOnlyWhenNothingStandsInTheWay) {
     const struct {
-        const char* why;
-        bool locked, inhibited;
+        const char* refusal;
         const char* daemon;
         int starts;
-    } cases[] = {{"free", false, false, nullptr, 1},
-                 {"locked", true, false, nullptr, 0},
-                 {"inhibited", false, true, nullptr, 0},
-                 {"daemon", false, false, "XScreenSaver", 0}};
+    } cases[] = {{"", nullptr, 1}, {"the session is locked", nullptr, 0}, {"a program asks", nullptr, 0},
+                 {"", "XScreenSaver", 0}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.why);
+        SCOPED_TRACE(c.refusal);
         Session s;
-        s.locked = c.locked, s.inhibited = c.inhibited, s.daemon = c.daemon;
+        s.refusal = c.refusal, s.daemon = c.daemon;
         s.watcher.idle(0);
+        s.watcher.idle(30000);  // asked again while the refusal stands: said once
         EXPECT_EQ(s.starts, c.starts);
-        EXPECT_EQ(s.watcher.waitingForIdleReasons(), c.locked || c.inhibited);
-        // The lock or inhibitor goes while the user stays away: the next ask starts it.
-        s.locked = s.inhibited = false;
-        if (s.watcher.waitingForIdleReasons()) s.watcher.idle(30000);
+        EXPECT_EQ(s.lines.size(), c.starts == 0 ? 1u : 0u);
+        if (*c.refusal) {
+            EXPECT_EQ(s.lines.at(0), std::string("no show: ") + c.refusal);
+        }
+        // The refusal goes while the user stays away: the session's word starts it.
+        s.refusal.clear();
+        s.watcher.changed(40000);
         EXPECT_EQ(s.starts, c.daemon ? 0 : 1);
     }
+}
+
+// Nobody can see the show (a lock, sleep, the displays off): it ends, and the
+// next one waits for the user to come back and go idle again.
+TEST(IdleWatcher, AShowNobodyCanSeeEnds) {
+    Session s;
+    s.watcher.idle(0);
+    s.watcher.hidden(1000, "the session was locked");
+    s.watcher.hidden(1100, "the screen was blanked");
+    EXPECT_EQ(s.ends, 1);
+    ASSERT_EQ(s.lines.size(), 1u);
+    EXPECT_EQ(s.lines[0], "the show ended: the session was locked");
+    s.watcher.showEnded(1200, false);
+    s.watcher.changed(2000);
+    s.watcher.idle(3000);
+    EXPECT_EQ(s.starts, 1);
+    s.watcher.active(4000);
+    s.watcher.idle(5000);
+    EXPECT_EQ(s.starts, 2);
+    s.watcher.showEnded(6000, false);  // ended by itself (Escape): hidden did not end it
+    s.watcher.hidden(6100, "the session was locked");
+    EXPECT_EQ(s.ends, 1);
 }
 
 TEST(IdleWatcher, ActivityEndsTheShowAndAFailingShowIsHeldOff) {

@@ -30,6 +30,36 @@ std::string execArgument(const std::string& word) {
     return quoted + '"';
 }
 
+// TryExec is a plain string, not a command line: only the string escapes
+// apply (quotes would become part of the path the desktop looks for).
+std::string desktopString(const std::string& text) {
+    std::string escaped;
+    for (char c : text) {
+        if (c == '\\') escaped += "\\\\";
+        else if (c == '\n') escaped += "\\n";
+        else if (c == '\t') escaped += "\\t";
+        else if (c == '\r') escaped += "\\r";
+        else escaped += c;
+    }
+    if (!escaped.empty() && escaped[0] == ' ') escaped.replace(0, 1, "\\s");
+    return escaped;
+}
+
+// The session's display as one name: ":0", ":0.0" and "unix:0" are one X
+// display; a Wayland display's name is its own.
+std::string sessionDisplay() {
+    const std::string wayland = environment("WAYLAND_DISPLAY");
+    if (!wayland.empty()) return wayland;
+    std::string display = environment("DISPLAY");
+    const size_t colon = display.rfind(':');
+    if (colon == std::string::npos) return display;
+    std::string host = display.substr(0, colon);
+    if (host == "unix" || host == "localhost") host.clear();
+    std::string number = display.substr(colon + 1);
+    number = number.substr(0, number.find('.'));  // the screen is part of the same display
+    return host + ":" + number;
+}
+
 }  // namespace
 
 std::string idleAutostartPath() {
@@ -77,7 +107,8 @@ bool writeIdleChoice(const std::string& path, const IdleChoice& choice, const st
     std::ostringstream entry;
     entry << "[Desktop Entry]\nType=Application\nName=Amber Bell idle watcher\n"
           << "Comment=Starts the Amber Bell screensaver after " << choice.minutes << " minutes of inactivity\n"
-          << "Exec=" << execArgument(watcherProgram) << "\nNoDisplay=true\n"
+          << "Exec=" << execArgument(watcherProgram) << "\nTryExec=" << desktopString(watcherProgram)
+          << "\nNoDisplay=true\n"
           << minutesKey << choice.minutes << '\n';
     const std::string temporary = path + ".new";
     {
@@ -97,12 +128,12 @@ bool writeIdleChoice(const std::string& path, const IdleChoice& choice, const st
 }
 
 std::string idleLockPath() {
-    std::string folder = environment("XDG_RUNTIME_DIR");
-    if (folder.empty()) folder = std::filesystem::temp_directory_path().string() + "/amber-bell-" + std::to_string(getuid());
-    std::string display = environment("WAYLAND_DISPLAY");
-    if (display.empty()) display = environment("DISPLAY");
-    for (char& c : display) {
+    const std::string folder = environment("XDG_RUNTIME_DIR");
+    if (folder.empty() || folder[0] != '/') return "";
+    std::string key = environment("XDG_SESSION_ID");
+    if (key.empty()) key = sessionDisplay();
+    for (char& c : key) {
         if (c == '/') c = '_';
     }
-    return folder + "/amber-bell-idle" + (display.empty() ? "" : "-" + display) + ".lock";
+    return folder + "/amber-bell-idle" + (key.empty() ? "" : "-" + key) + ".lock";
 }

@@ -28,12 +28,15 @@ std::string idleAutostartPath();
 // the default minutes when its value is missing or out of range.
 IdleChoice readIdleChoice(const std::string& path);
 
-// On: writes the entry, starting `watcherProgram` (an absolute path); off:
+// On: writes the entry, starting `watcherProgram` (an absolute path; also its
+// TryExec, so that desktops pass the entry by once the program is gone); off:
 // removes it. False with `error` set ("cannot write PATH: reason").
 bool writeIdleChoice(const std::string& path, const IdleChoice& choice, const std::string& watcherProgram,
                      std::string& error);
 
-// The lock file of the watcher of this session: in $XDG_RUNTIME_DIR (else
-// the temporary folder, with the user's id), named after the session's
-// display ($WAYLAND_DISPLAY, else $DISPLAY).
+// The lock file of the watcher of this session: in $XDG_RUNTIME_DIR, named
+// after the login session ($XDG_SESSION_ID), else after its display
+// ($WAYLAND_DISPLAY, else $DISPLAY without its screen: ":0" and ":0.0" are one
+// session). Empty without XDG_RUNTIME_DIR: a shared folder such as /tmp is
+// no safe place for it.
 std::string idleLockPath();

@@ -3,9 +3,11 @@
 //   idle_source_wayland.cpp  Wayland compositors with ext-idle-notify-v1 (KWin,
 //                            sway and the other wlroots compositors, COSMIC...)
 //   idle_source_mutter.cpp   GNOME's Mutter, on the session bus
-//   idle_source_x11.cpp      any X server with the MIT-SCREEN-SAVER extension
+//   idle_source_x11.cpp      any X server with the SYNC extension's IDLETIME
 // Each opens on the GLib main loop of the thread and reports through the
-// IdleEvents it was handed; none of them starts or ends anything itself.
+// IdleEvents it was handed, waiting on events, never polling; none of them
+// starts or ends anything itself, nor asks about locks and inhibitors
+// (session_state.h does, for all of them).
 #pragma once
 
 #include <functional>
@@ -22,18 +24,12 @@ struct IdleEvents {
 class IdleSource {
 public:
     virtual ~IdleSource() = default;
-    // For messages: "ext-idle-notify-v1", "Mutter's IdleMonitor", "MIT-SCREEN-SAVER".
+    // For messages: "ext-idle-notify-v1", "Mutter's IdleMonitor", "the X server's idle time".
     virtual const char* name() const = 0;
     // Reports idle after `idleMs` milliseconds without input, then active at
     // the next input, then idle again after another `idleMs`, and so on.
     // Called once.
     virtual void watch(unsigned idleMs, IdleEvents events) = 0;
-    // True while the session asks for no screensaver where the source does
-    // not already leave such times out (a playing video's inhibitor).
-    virtual bool inhibited() { return false; }
-    // The show is about to take the screen, which may look like input to
-    // the source (X11: SDL's pointer warp and grabs).
-    virtual void showStarting() {}
 };
 
 // Each returns null when the session does not offer it.

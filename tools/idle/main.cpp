@@ -27,7 +27,7 @@
 
 namespace {
 
-constexpr guint recheckMs = 30 * 1000;
+constexpr guint recheckSeconds = 60;
 
 void say(const std::string& line) {
     std::fprintf(stderr, "amber-bell-idle: %s\n", line.c_str());
@@ -37,27 +37,27 @@ uint64_t nowMs() {
     return static_cast<uint64_t>(g_get_monotonic_time() / 1000);
 }
 
-// Holds the session's lock file for the life of the process; false when
-// another watcher holds it (its process id is then in `other`).
-bool claimSession(std::string& other) {
+// Holds the session's lock file for the life of the process. Returns 0 when
+// held, 1 when there is nowhere safe to keep it, 2 when another watcher holds
+// it (its process id is then in `other`).
+int claimSession(std::string& other) {
     const std::string path = idleLockPath();
-    std::error_code ignored;
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
-    chmod(std::filesystem::path(path).parent_path().c_str(), 0700);
-    const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0) return true;  // no lock to be had: watch all the same
+    if (path.empty()) return 1;
+    // Never through a link someone else left there.
+    const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0) return 1;
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
         char buffer[32] = {};
         const ssize_t n = pread(fd, buffer, sizeof buffer - 1, 0);
         other = n > 0 ? std::string(buffer, static_cast<size_t>(n)) : "?";
         close(fd);
-        return false;
+        return 2;
     }
     const std::string pid = std::to_string(getpid());
     if (ftruncate(fd, 0) != 0 || pwrite(fd, pid.data(), pid.size(), 0) < 0) {
         // The lock holds all the same; only the settings program's stop needs the number.
     }
-    return true;  // the descriptor stays open, and the lock with it
+    return 0;  // the descriptor stays open, and the lock with it
 }
 
 std::unique_ptr<IdleSource> openIdleSource(GDBusConnection* sessionBus) {
@@ -71,19 +71,33 @@ gboolean quitLoop(gpointer loop) {
     return G_SOURCE_CONTINUE;
 }
 
+// Refusals that send no word when they go (an X client's suspension) are
+// asked again now and then, only while one holds the show off.
+gboolean recheck(gpointer data) {
+    static_cast<Watcher*>(data)->changed(nowMs());
+    return G_SOURCE_CONTINUE;
+}
+
 // Watches until the session ends; the show ends with it (ShowProcess).
 void watchSession(IdleSource& source, uint32_t idleMs, GDBusConnection* sessionBus, GDBusConnection* systemBus) {
     GMainLoop* loop = g_main_loop_new(nullptr, FALSE);
     Watcher* watcherRef = nullptr;
-    ShowProcess show(platform::executableDirectory() + "amber-bell",
-                     [&](bool failed) { watcherRef->showEnded(nowMs(), failed); });
+    SessionState* sessionRef = nullptr;
+    ShowProcess show(platform::executableDirectory() + "amber-bell", [&](bool failed) {
+        sessionRef->showRunning(0);
+        watcherRef->showEnded(nowMs(), failed);
+    });
+    SessionState session(sessionBus, systemBus,
+                         {[&](const std::string& reason) { watcherRef->hidden(nowMs(), reason); },
+                          [&] { watcherRef->changed(nowMs()); }, [&] { g_main_loop_quit(loop); }});
+    sessionRef = &session;
     Watcher watcher({
-        [&] { return sessionLocked(sessionBus, systemBus); },
-        [&] { return source.inhibited(); },
-        [&] { return screensaverDaemon(sessionBus); },
+        [&] { return session.refusal(); },
+        [&] { return session.daemon(); },
         [&] {
-            source.showStarting();
-            return show.start();
+            if (!show.start()) return false;
+            session.showRunning(show.processId());
+            return true;
         },
         [&] { show.end(); },
         say,
@@ -92,13 +106,9 @@ void watchSession(IdleSource& source, uint32_t idleMs, GDBusConnection* sessionB
     watcher.begin();
     source.watch(idleMs, {[&] { watcher.idle(nowMs()); }, [&] { watcher.active(nowMs()); },
                           [&] { g_main_loop_quit(loop); }});
-    // Idle but kept from starting (locked, inhibited): asked again now and then.
-    g_timeout_add(recheckMs, [](gpointer data) -> gboolean {
-        auto* w = static_cast<Watcher*>(data);
-        if (w->waitingForIdleReasons()) w->idle(nowMs());
-        return G_SOURCE_CONTINUE;
-    }, &watcher);
-    // The session's end: its bus closes, or the session manager sends a signal.
+    g_timeout_add_seconds(recheckSeconds, recheck, &watcher);
+    // The session's end: logind removes it, its bus closes, or the session
+    // manager sends a signal.
     if (sessionBus) {
         g_dbus_connection_set_exit_on_close(sessionBus, FALSE);
         g_signal_connect_swapped(sessionBus, "closed", G_CALLBACK(g_main_loop_quit), loop);
@@ -107,6 +117,13 @@ void watchSession(IdleSource& source, uint32_t idleMs, GDBusConnection* sessionB
     say(std::string("watching through ") + source.name() + "; the show starts after " +
         std::to_string(idleMs / 1000) + " s without input");
     g_main_loop_run(loop);
+}
+
+// The show draws through X (Xwayland on Wayland): without an X display it
+// cannot start, and watching would only refuse every time.
+bool hasXDisplay() {
+    const char* display = g_getenv("DISPLAY");
+    return display && *display;
 }
 
 }  // namespace
@@ -128,17 +145,27 @@ int main(int argc, char** argv) {
         }
         idleMs = *parsed;
     }
+    if (!hasXDisplay()) {
+        say("no X display (DISPLAY is not set): the show needs an X server, or Xwayland on Wayland");
+        return 1;
+    }
     std::string other;
-    if (!claimSession(other)) {
+    switch (claimSession(other)) {
+    case 1:
+        say("XDG_RUNTIME_DIR is not set or not usable: the watcher keeps its one-per-session lock only there");
+        return 1;
+    case 2:
         say("already watching this session (process " + other + ")");
         return 0;
+    default:
+        break;
     }
     GDBusConnection* sessionBus = g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, nullptr);
     GDBusConnection* systemBus = g_bus_get_sync(G_BUS_TYPE_SYSTEM, nullptr, nullptr);
     std::unique_ptr<IdleSource> source = openIdleSource(sessionBus);
     if (!source) {
         say("no way to tell when the session is idle: looked for ext-idle-notify-v1 on Wayland, Mutter's "
-            "IdleMonitor on the session bus and the MIT-SCREEN-SAVER extension on X11");
+            "IdleMonitor on the session bus and the X server's idle time (the SYNC extension)");
         return 1;
     }
     watchSession(*source, idleMs, sessionBus, systemBus);

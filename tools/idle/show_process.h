@@ -2,7 +2,8 @@
 // runs the show program beside the watcher's own (the install folder's
 // "amber-bell"), as the screensaver: SDL_VIDEO_ALLOW_SCREENSAVER=1 tells it
 // not to hold the desktop's screensaver, lock or display sleep off. Ending it
-// is SIGTERM, which the show takes as a host's stop.
+// is SIGTERM, which the show takes as a host's stop; a show still there 3 s
+// later is killed. The watcher never waits on it.
 #pragma once
 
 #include <functional>
@@ -22,13 +23,17 @@ public:
 
     bool start();
     void end();
-    bool running() const { return pid != 0; }
+    // The running show's process id; 0 when none runs.
+    GPid processId() const { return pid; }
 
 private:
     static void childEnded(GPid pid, gint status, gpointer data);
+    static gboolean killLate(gpointer data);
 
     std::string program;
     std::function<void(bool)> ended;
     GPid pid = 0;
     guint childWatch = 0;
+    guint killTimer = 0;
+    bool killedLate = false;  // our SIGKILL, 3 s after SIGTERM
 };

@@ -27,13 +27,12 @@ void Watcher::begin() {
 
 void Watcher::idle(uint64_t nowMs) {
     isIdle = true;
-    declinedForNow = false;
-    if (running || nowMs < holdOffUntil || daemonRuns()) return;
-    const bool locked = actions.locked();
-    if (locked || actions.inhibited()) {
-        // Said once for each stretch of idleness, not at every ask.
-        if (!declinedBefore) actions.say(locked ? "the session is locked: no show" : "a program asks for no screensaver: no show");
-        declinedForNow = declinedBefore = true;
+    refusedNow = false;
+    if (running || hiddenNow || nowMs < holdOffUntil || daemonRuns()) return;
+    const std::string refusal = actions.refusal();
+    if (!refusal.empty()) {
+        if (!sawRefusal) actions.say("no show: " + refusal);
+        refusedNow = sawRefusal = true;
         return;
     }
     if (!actions.startShow()) {
@@ -47,11 +46,23 @@ void Watcher::idle(uint64_t nowMs) {
 
 void Watcher::active(uint64_t) {
     isIdle = false;
-    declinedForNow = declinedBefore = false;
+    refusedNow = sawRefusal = hiddenNow = false;
     if (running && !ending) {
         ending = true;
         actions.endShow();
     }
+}
+
+void Watcher::hidden(uint64_t, const std::string& reason) {
+    if (!running || ending) return;
+    hiddenNow = true;
+    ending = true;
+    actions.say("the show ended: " + reason);
+    actions.endShow();
+}
+
+void Watcher::changed(uint64_t nowMs) {
+    if (waitingForIdleReasons()) idle(nowMs);
 }
 
 void Watcher::showEnded(uint64_t nowMs, bool failed) {
