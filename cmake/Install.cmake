@@ -14,6 +14,9 @@ set(AMBER_XSCREENSAVER_HACKDIR ${CMAKE_INSTALL_LIBEXECDIR}/xscreensaver CACHE PA
     "Folder of XScreenSaver's hacks")
 set(AMBER_XSCREENSAVER_CONFIGDIR ${CMAKE_INSTALL_DATADIR}/xscreensaver/config CACHE PATH
     "Folder of XScreenSaver's hack descriptions")
+# Where systemd looks for user units: lib/systemd/user under /usr and
+# /usr/local alike.
+set(AMBER_SYSTEMD_USER_UNITDIR lib/systemd/user CACHE PATH "Folder of systemd's user units")
 
 # The programs go through install(TARGETS), so that --strip (and the package)
 # strips them.
@@ -54,7 +57,11 @@ install(CODE "
   file(RELATIVE_PATH target \"\${hackdir}\" \"\${saver}/amber-bell\")
   file(CREATE_LINK \"\${target}\" \"\${hacks}/amber-bell\" SYMBOLIC)
   list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${hackdir}/amber-bell\")
+
+  # Where cmake/IdleUnit.cmake writes the watcher's user unit.
+  amber_installed_folder(\"${AMBER_SYSTEMD_USER_UNITDIR}\" unitdir)
 ")
+install(SCRIPT ${PROJECT_SOURCE_DIR}/cmake/IdleUnit.cmake)
 install(FILES ${PROJECT_SOURCE_DIR}/src/platform/posix/xscreensaver/amber-bell.xml
         DESTINATION ${AMBER_XSCREENSAVER_CONFIGDIR})
 # The menu entries, the entry of MATE's and Xfce's screensaver daemons, the

@@ -49,6 +49,18 @@ void handleEvent(Show& show, const SDL_Event& event) {
     }
 }
 
+// Everything the user did since the last frame, wherever it arrived.
+void handleInput(Show& show) {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) handleEvent(show, event);
+    // The pointer on a blacked-out monitor moves as much as on the show's.
+    if (platform::pointerMovedOverCovers()) handlePointerMotion(show);
+    // Our own full-screen window reads its input itself.
+    const platform::ScreenWindowInput input = platform::takeScreenWindowInput();
+    if (input.escape) beginShutdown(show);
+    if (input.pointerMoved) handlePointerMotion(show);
+}
+
 void swapSdlBuffers() {
     SDL_GL_SwapBuffers();
 }
@@ -85,14 +97,7 @@ int runRenderMode(const std::string& commandLine) {
 
     Uint32 lastSizeCheck = 0;
     while (!showFinished(show)) {
-        SDL_Event event;
-        while (SDL_PollEvent(&event)) handleEvent(show, event);
-        // The pointer on a blacked-out monitor moves as much as on the show's.
-        if (platform::pointerMovedOverCovers()) handlePointerMotion(show);
-        // Our own full-screen window reads its input itself.
-        const platform::ScreenWindowInput input = platform::takeScreenWindowInput();
-        if (input.escape) beginShutdown(show);
-        if (input.pointerMoved) handlePointerMotion(show);
+        handleInput(show);
         // A host ends its screensaver with SIGTERM: close down as Escape does.
         if (platform::stopSignalled() && !show.stopRequested) beginShutdown(show);
         // A host that has destroyed its window wants us gone now: the frames

@@ -16,6 +16,7 @@ trap cleanup_work EXIT
 export AMBER_BELL_SYSCONFDIR="$work/etc"
 export XDG_CONFIG_HOME="$work/config"
 export XDG_DATA_HOME="$work/data"
+export XDG_STATE_HOME="$work/state"  # the idle watcher's log
 mkdir -p "$AMBER_BELL_SYSCONFDIR" "$XDG_CONFIG_HOME"
 
 saver="$AMBER_SAVER_DIR/amber-bell"

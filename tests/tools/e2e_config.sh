@@ -163,18 +163,36 @@ pass "/c opens the dialog; Return is OK"
 export XDG_RUNTIME_DIR="$work/run"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 entry="$XDG_CONFIG_HOME/autostart/amber-bell-idle.desktop"
+# No desktop of the user's: its timers come in below. systemctl --user is a
+# stand-in that notes its arguments; the session is no systemd one until
+# $work/graphical-session exists.
+unset XDG_CURRENT_DESKTOP
+calls="$work/systemctl-calls"
+export AMBER_TEST_SYSTEMCTL="$work/systemctl"
+cat > "$AMBER_TEST_SYSTEMCTL" <<STANDIN
+#!/bin/sh
+echo "\$*" >> "$calls"
+case "\$*" in
+  *is-active*) [ -e "$work/graphical-session" ] ;;
+  *is-enabled*) [ -e "$work/unit-enabled" ] ;;
+  *" enable "*) [ ! -e "$work/enable-fails" ] && touch "$work/unit-enabled" ;;
+  *" disable "*) rm -f "$work/unit-enabled" ;;
+esac
+STANDIN
+chmod +x "$AMBER_TEST_SYSTEMCTL"
 # alive PID: running, not a zombie (the watcher's parent is gone; whoever
 # inherits it may reap it late).
 alive() { case "$(awk '{print $3}' "/proc/$1/stat" 2>/dev/null)" in ""|Z) return 1 ;; esac; }
 watcher_pid() { pid=$(cat "$XDG_RUNTIME_DIR"/amber-bell-idle-*.lock 2>/dev/null) && alive "$pid"; }
 before=$(hex "$cfg")
-[ "$("$config" idle)" = off ] || fail "idle is on to begin with"
+choice() { "$config" idle | head -n 1; }
+[ "$(choice)" = off ] || fail "idle is on to begin with"
 "$config" idle 7 || fail "idle 7 failed"
-grep -qx 'X-Amber-Bell-Idle-Minutes=7' "$entry" && grep -qx "Exec=$AMBER_SAVER_DIR/idle" "$entry" ||
-    fail "the autostart entry: $(cat "$entry")"
+grep -qx 'X-Amber-Bell-Idle-Minutes=7' "$entry" && grep -qx "Exec=$AMBER_SAVER_DIR/idle" "$entry" &&
+    grep -qx "TryExec=$AMBER_SAVER_DIR/idle" "$entry" || fail "the autostart entry: $(cat "$entry")"
 poll watcher_pid || fail "idle 7 started no watcher"
 first=$pid
-"$config" idle 3 && [ "$("$config" idle)" = 3 ] || fail "idle 3 was not taken"
+"$config" idle 3 && [ "$(choice)" = 3 ] || fail "idle 3 was not taken"
 poll eval 'watcher_pid && [ "$pid" != "$first" ]' || fail "the watcher was not started anew"
 alive "$first" && fail "the first watcher still runs"
 # The dialog shows it on and turns it off (Alt+T).
@@ -185,3 +203,60 @@ close_dialog
 "$config" idle 0 2>/dev/null && fail "idle 0 was taken"
 [ "$(hex "$cfg")" = "$before" ] || fail "the idle switch changed the settings file"
 pass "the idle switch writes and removes the autostart entry and starts and stops the watcher"
+
+# `idle` says whether a watcher runs and what its log said last (the watcher's
+# output goes there). KDE Plasma locking after 3 minutes comes before the
+# watcher's 5: both commands warn, the dialog's fix starts it at 2, and the
+# switch turned on in the dialog starts at 2 too.
+log="$XDG_STATE_HOME/amber-bell/idle.log"
+export XDG_CURRENT_DESKTOP=KDE
+printf '[Daemon]\nTimeout=3\n' > "$XDG_CONFIG_HOME/kscreenlockerrc"
+"$config" idle 5 2>"$work/err" || fail "idle 5 failed"
+grep -q "KDE Plasma locks the screen after 3 minutes, before Amber Bell's 5" "$work/err" ||
+    fail "idle 5 did not warn: $(cat "$work/err")"
+poll watcher_pid || fail "idle 5 started no watcher"
+poll eval '[ -s "$log" ]' || fail "the watcher's output did not reach its log"
+state_agrees() {
+    "$config" idle > "$work/out"
+    grep -qxF "last: $(grep -v '^[[:space:]]*$' "$log" | tail -n 1)" "$work/out"
+}
+poll state_agrees || fail "idle does not show the log's last line: $(cat "$work/out")"
+grep -qx "watcher: running, process $pid" "$work/out" && grep -q "^warning: KDE Plasma locks" "$work/out" ||
+    fail "idle printed: $(cat "$work/out")"
+open_dialog "$config"
+# A button's mnemonic clicks it only after its pressed look: the fix has
+# taken when the warning goes and the dialog shrinks.
+dialog_height() { xwininfo -id "$dialog" | awk '/Height:/ {print $2}'; }
+tall=$(dialog_height)
+keys alt+b
+poll eval '[ "$(dialog_height)" -lt "$tall" ]' || fail "the dialog's fix did not take"
+keys alt+o
+close_dialog
+[ "$(choice)" = 2 ] || fail "the dialog's fix chose $(choice)"
+"$config" idle off
+"$config" idle | grep -qx "watcher: not running" || fail "a watcher still runs after off"
+open_dialog "$config"
+keys alt+t alt+o
+close_dialog
+[ "$(choice)" = 2 ] || fail "turned on in the dialog, the watcher starts after $(choice) minutes"
+"$config" idle off
+rm "$XDG_CONFIG_HOME/kscreenlockerrc"
+unset XDG_CURRENT_DESKTOP
+pass "idle shows the watcher and its last word; the desktop's earlier lock is warned of and fixed"
+
+# Where graphical-session.target runs, on also enables the user unit and off
+# disables it; a systemctl that fails is reported and the entry stays.
+: > "$calls"
+"$config" idle 4 || fail "idle 4 failed"
+grep -q " enable " "$calls" && fail "the unit was enabled outside a systemd session: $(cat "$calls")"
+touch "$work/graphical-session"
+"$config" idle 6 && grep -qx -- "--user enable amber-bell-idle.service" "$calls" ||
+    fail "the unit was not enabled: $(cat "$calls")"
+"$config" idle off && grep -qx -- "--user disable amber-bell-idle.service" "$calls" ||
+    fail "the unit was not disabled: $(cat "$calls")"
+touch "$work/enable-fails"
+"$config" idle 6 2>"$work/err" || fail "a failing systemctl failed the switch"
+grep -q "systemctl --user enable amber-bell-idle.service failed" "$work/err" || fail "no word of it: $(cat "$work/err")"
+[ "$(choice)" = 6 ] || fail "a failing systemctl undid the autostart entry"
+"$config" idle off
+pass "the systemd user unit follows the switch where the session has graphical-session.target"

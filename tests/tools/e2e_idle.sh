@@ -109,6 +109,102 @@ fi
 
 [ "$where" = X11 ] || exit 0
 
+# start_watcher NAME: a watcher with its stderr in $work/NAME.err.
+start_watcher() { "$idle" --after 1s 2>"$work/$1.err" & watcher=$!; errors="$work/$1.err"; }
+stop_watcher() { kill -TERM "$watcher"; wait_exit "$watcher"; }
+said() { poll grep -qF "$1" "$errors" || fail "$2: $(cat "$errors")"; }
+
+# A program holding the X server's screensaver suspended (browsers and
+# players without a D-Bus service) keeps the show away until it lets go.
+coproc SUSPEND { "$AMBER_TEST_BIN/x-suspend-screensaver"; }
+read -r _ <&"${SUSPEND[0]}" || fail "the screensaver could not be suspended"
+start_watcher suspend
+said "no show: a program holds the X server's screensaver suspended" "XScreenSaverSuspend was not honoured"
+the_show && fail "a show started while the screensaver was suspended"
+exec {SUSPEND[1]}>&-; wait "$SUSPEND_PID"
+user_input
+poll the_show || fail "no show once the suspension went: $(cat "$errors")"
+stop_watcher
+pass "XScreenSaverSuspend keeps the show away until it goes"
+
+# Where nobody offers org.freedesktop.ScreenSaver, the watcher does: a
+# player's Inhibit keeps the show away, and goes when the player leaves the
+# bus; GetActive says whether the show runs.
+start_watcher service
+coproc PLAYER { /usr/bin/python3 -c '
+import dbus, sys
+saver = dbus.Interface(dbus.SessionBus().get_object("org.freedesktop.ScreenSaver", "/org/freedesktop/ScreenSaver"),
+                       "org.freedesktop.ScreenSaver")
+saver.Inhibit("amber-test-player", "a video plays")
+print("inhibited", flush=True)
+sys.stdin.read()'; }
+read -r _ <&"${PLAYER[0]}" || fail "the stand-in player could not inhibit"
+user_input
+said "no show: a program asks for no screensaver (amber-test-player)" "Inhibit was not honoured"
+the_show && fail "a show started over the inhibit"
+exec {PLAYER[1]}>&-; wait "$PLAYER_PID"
+poll the_show || fail "no show once the player left: $(cat "$errors")"
+active() { gdbus call --session --dest org.freedesktop.ScreenSaver --object-path /org/freedesktop/ScreenSaver \
+    --method org.freedesktop.ScreenSaver.GetActive; }
+[ "$(active)" = "(true,)" ] || fail "GetActive says $(active) while the show runs"
+pass "the watcher's own org.freedesktop.ScreenSaver: an inhibit keeps the show away and goes with its caller"
+
+# A locker over the running show (i3lock, as xss-lock runs it): the show ends
+# within 5 s, and the next idleness after the user is back starts it again.
+poll shows_drawn || fail "the show drew nothing before the lock"
+i3lock -n -c 203040 & locker=$!
+poll 5 eval '! kill -0 "$show" 2>/dev/null' || fail "the show kept running under i3lock: $(cat "$errors")"
+said "the show ended: a window covers the show" "the cover was not named"
+kill "$locker"; wait "$locker" 2>/dev/null
+user_input
+poll the_show || fail "no show after the lock: $(cat "$errors")"
+stop_watcher
+pass "a locker's window over the show ends it; the watch goes on"
+
+# logind (a stand-in on a system bus of its own): a locked session gets no
+# show, logind's Lock ends a running one, an idle inhibitor keeps it away.
+dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$work/system-bus" 4>"$work/system-bus.pid"
+export DBUS_SYSTEM_BUS_ADDRESS=$(cat "$work/system-bus") XDG_SESSION_ID=c1
+/usr/bin/python3 -m dbusmock --system --template logind >/dev/null 2>&1 & logind=$!
+logind_call() {
+    local path=$1 method=$2; shift 2
+    gdbus call --system --dest org.freedesktop.login1 --object-path "$path" --method "$method" "$@" >/dev/null
+}
+poll logind_call /org/freedesktop/login1 org.freedesktop.DBus.Mock.AddSession c1 seat0 0 root true ||
+    fail "the stand-in logind did not start"
+session=/org/freedesktop/login1/session/c1
+logind_call "$session" org.freedesktop.login1.Session.SetLockedHint true
+start_watcher logind
+said "no show: the session is locked" "logind's LockedHint was not honoured"
+logind_call "$session" org.freedesktop.login1.Session.SetLockedHint false
+user_input
+poll the_show || fail "no show once logind unlocked: $(cat "$errors")"
+logind_call "$session" org.freedesktop.login1.Session.Lock
+poll 5 eval '! kill -0 "$show" 2>/dev/null' || fail "logind's Lock did not end the show: $(cat "$errors")"
+said "the show ended: the session was locked" "the lock was not named"
+logind_call /org/freedesktop/login1 org.freedesktop.DBus.Mock.AddProperty org.freedesktop.login1.Manager \
+    BlockInhibited '<"handle-lid-switch:idle">'
+user_input
+said "no show: a program holds an idle inhibitor" "logind's idle inhibitor was not honoured"
+stop_watcher
+kill "$logind" "$(cat "$work/system-bus.pid")"
+unset DBUS_SYSTEM_BUS_ADDRESS XDG_SESSION_ID
+pass "logind: a locked session gets no show, Lock ends the show, an idle inhibitor keeps it away"
+
+# A show that ignores SIGTERM is killed 3 s after it, and the watcher goes on.
+mkdir "$work/stubborn"
+cp "$idle" "$work/stubborn/idle"
+printf '#!/bin/sh\ntrap "" TERM\nwhile :; do sleep 0.1; done\n' >"$work/stubborn/amber-bell"
+chmod +x "$work/stubborn/amber-bell"
+"$work/stubborn/idle" --after 1s 2>"$work/stubborn.err" & watcher=$!
+poll the_show || fail "the stubborn stand-in did not start"
+user_input
+poll 10 eval '! kill -0 "$show" 2>/dev/null' || fail "a show that ignores SIGTERM was not killed"
+user_input
+poll eval 'kill -0 "$watcher" 2>/dev/null && the_show' || fail "the watcher did not go on after the kill"
+stop_watcher
+pass "a show that ignores SIGTERM is killed, and the watcher does not wait on it"
+
 # A show that fails at once (a stand-in beside a copy of the watcher): the
 # next start waits, even when the user comes back and goes idle again.
 mkdir "$work/broken"

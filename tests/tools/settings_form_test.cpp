@@ -1,6 +1,7 @@
 // The settings form both dialogs draw, without a display: every option is
 // shown by its own controls and taken back from them, the greying follows the
-// choices above, the resolution row shown, and one mnemonic per control.
+// choices above, the resolution row shown, and one mnemonic per control; the
+// idle watcher's warning when the desktop's own timer comes first.
 #include "settings_form.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <cctype>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "settings/settings_options.h"
 
@@ -98,10 +100,12 @@ TEST(SettingsForm, AnIndexOutsideTheTableShowsTheDesktopRow) {
 
 TEST(SettingsForm, EveryControlHasItsOwnMnemonic) {
     std::set<char> letters;
+    std::vector<std::string> labels = {idleFixLabel(4), desktopFixLabel(15)};
     for (const FormItem& item : settingsForm) {
         EXPECT_EQ(settingsForm[item.id].id, item.id) << "the table is in the order of its ids";
-        if (item.kind == FormKind::group || item.kind == FormKind::choice) continue;
-        const std::string label = item.label;
+        if (item.kind != FormKind::group && item.kind != FormKind::choice) labels.push_back(item.label);
+    }
+    for (const std::string& label : labels) {
         const size_t mark = label.find('&');
         ASSERT_NE(mark, std::string::npos) << label;
         ASSERT_LT(mark + 1, label.size()) << label;
@@ -110,6 +114,57 @@ TEST(SettingsForm, EveryControlHasItsOwnMnemonic) {
             << "mnemonic of " << label << " used twice";
     }
     EXPECT_EQ(mnemonicLabel(settingsForm[formClock].label, '_'), "Show c_lock");
+}
+
+TEST(SettingsForm, TheIdleWarningSaysWhenTheDesktopHidesTheScreenFirst) {
+    const DesktopTimers gnome{DesktopKind::gnome, 300, "blanks the screen"};
+    const DesktopTimers plasma{DesktopKind::plasma, 90, "locks the screen"};
+    const struct {
+        IdleChoice choice;
+        DesktopTimers desktop;
+        std::string text;
+        int idleMinutes;  // the fix
+        bool settable;
+    } cases[] = {
+        {{true, 10}, gnome, "GNOME blanks the screen after 5 minutes, before Amber Bell's 10: the show would never be seen.",
+         4, true},
+        {{true, 5}, gnome,
+         "GNOME blanks the screen after 5 minutes, just as Amber Bell's 5 run out: the show would never be seen.", 4,
+         true},
+        {{true, 4}, gnome, "", 0, false},
+        {{false, 10}, gnome, "", 0, false},
+        {{true, 600}, DesktopTimers{}, "", 0, false},
+        {{true, 2}, plasma,
+         "KDE Plasma locks the screen after 90 seconds, before Amber Bell's 2: the show would never be seen.", 1, false},
+        {{true, 1}, plasma, "", 0, false},
+        {{true, 1}, {DesktopKind::xfce, 60, "turns the screen off"},
+         "Xfce turns the screen off after 1 minute, just as Amber Bell's 1 run out: the show would never be seen.", 1,
+         false},
+    };
+    for (const auto& c : cases) {
+        const IdleWarning warning = idleWarning(c.choice, c.desktop);
+        EXPECT_EQ(warning.text, c.text);
+        if (c.text.empty()) continue;
+        EXPECT_EQ(warning.idleMinutes, c.idleMinutes) << c.text;
+        EXPECT_EQ(warning.desktopSettable, c.settable) << c.text;
+        // What cannot be changed from here is said where it is changed.
+        EXPECT_EQ(warning.changeHint.empty(), c.settable) << c.text;
+    }
+}
+
+TEST(SettingsForm, TheIdleSwitchStartsUnderTheDesktopsTime) {
+    const struct {
+        IdleChoice choice;
+        uint32_t desktopSeconds;
+        int minutes;
+    } cases[] = {
+        {{false, 10}, 300, 4}, {{false, 10}, 30, 1}, {{false, 10}, 1800, 10},
+        {{false, 10}, 0, 10},  {{true, 10}, 300, 10},  // the user's own choice stays
+    };
+    for (const auto& c : cases) {
+        const DesktopTimers desktop{DesktopKind::gnome, c.desktopSeconds, "blanks the screen"};
+        EXPECT_EQ(startingIdleMinutes(c.choice, desktop), c.minutes) << c.choice.on << " " << c.desktopSeconds;
+    }
 }
 
 }  // namespace

@@ -9,7 +9,15 @@ IdleChoice currentIdleChoice() {
     return {};
 }
 
-bool applyIdleChoice(const IdleChoice&, std::string& error) {
+bool applyIdleChoice(const IdleChoice&, std::string& error, std::string&) {
     error = "not offered on Windows";
     return false;
+}
+
+int runningWatcherId() {
+    return 0;
+}
+
+std::string lastWatcherLogLine() {
+    return "";
 }

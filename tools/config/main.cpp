@@ -10,12 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "desktop_timers.h"
 #include "platform/paths.h"
 #include "settings/settings_file.h"
 #include "settings/settings_options.h"
 #include "settings/settings_path.h"
 #include "idle_switch.h"
 #include "settings_dialog.h"
+#include "settings_form.h"
 
 namespace {
 
@@ -67,19 +69,44 @@ bool configureSwitch(int argc, char** argv, uint64_t& owner) {
     return true;
 }
 
-// Applies the idle watcher's choice; on failure one line on stderr.
-bool applyIdle(const IdleChoice& choice) {
-    std::string error;
-    if (applyIdleChoice(choice, error)) return true;
-    std::cerr << command << ": " << error << '\n';
-    return false;
+// The warning of the form when the desktop hides the screen before the
+// show starts, with the command that starts it in time; empty otherwise.
+std::string idleWarningLine(const IdleChoice& choice) {
+    const IdleWarning warning = idleWarning(choice, readDesktopTimers());
+    if (warning.text.empty()) return "";
+    return "warning: " + warning.text + " (" + command + " idle " + std::to_string(warning.idleMinutes) +
+           " starts it in time)";
 }
 
-// "idle": prints the watcher's choice; "idle off" or "idle MINUTES" sets it.
+// Applies the idle watcher's choice; on failure one line on stderr. A unit
+// that could not be enabled or disabled is a warning, no failure.
+bool applyIdle(const IdleChoice& choice, std::string& error) {
+    std::string warning;
+    const bool applied = applyIdleChoice(choice, error, warning);
+    if (!warning.empty()) std::cerr << command << ": warning: " << warning << '\n';
+    if (!applied) std::cerr << command << ": " << error << '\n';
+    return applied;
+}
+
+// "idle" without a value: the choice on the first line, for scripts; then
+// whether a watcher runs, what its log said last, and the warning.
+void printIdleState() {
+    const IdleChoice choice = currentIdleChoice();
+    std::cout << (choice.on ? std::to_string(choice.minutes) : "off") << '\n';
+    const int watcher = runningWatcherId();
+    std::cout << "watcher: " << (watcher > 0 ? "running, process " + std::to_string(watcher) : "not running") << '\n';
+    const std::string last = lastWatcherLogLine();
+    if (!last.empty()) std::cout << "last: " << last << '\n';
+    const std::string warning = idleWarningLine(choice);
+    if (!warning.empty()) std::cout << warning << '\n';
+}
+
+// "idle": prints the watcher's state; "idle off" or "idle MINUTES" sets it.
+// Minutes typed are taken as they are, with a warning when the desktop's own
+// timer comes first.
 int idleCommand(const std::string& value) {
     if (value.empty()) {
-        const IdleChoice choice = currentIdleChoice();
-        std::cout << (choice.on ? std::to_string(choice.minutes) : "off") << '\n';
+        printIdleState();
         return 0;
     }
     IdleChoice choice;
@@ -93,7 +120,11 @@ int idleCommand(const std::string& value) {
         }
         choice = {true, static_cast<int>(minutes)};
     }
-    return applyIdle(choice) ? 0 : 1;
+    std::string error;
+    if (!applyIdle(choice, error)) return 1;
+    const std::string warning = idleWarningLine(choice);
+    if (!warning.empty()) std::cerr << command << ": " << warning << '\n';
+    return 0;
 }
 
 // Opens the dialog on the settings in `path` and saves them on OK.
@@ -124,8 +155,7 @@ int runDialog(const std::string& path, uint64_t owner) {
         return 1;
     }
     if (idle.on == idleBefore.on && (!idle.on || idle.minutes == idleBefore.minutes)) return 0;
-    if (applyIdleChoice(idle, error)) return 0;
-    std::cerr << command << ": " << error << '\n';
+    if (applyIdle(idle, error)) return 0;
     showDialogError("The screensaver could not be turned on or off.\n\n" + error);
     return 1;
 }
@@ -149,7 +179,8 @@ int main(int argc, char** argv) {
     CLI::App* idle = nullptr;
     if (idleSwitchOffered()) {
         idle = app.add_subcommand("idle", "Start the show after MINUTES without input where no screensaver daemon "
-                                          "does (amber-bell-idle), or off; without a value print the choice");
+                                          "does (amber-bell-idle), or off; without a value print the choice, "
+                                          "whether the watcher runs and what it last did");
         idle->add_option("value", idleValue, "MINUTES (1 to " + std::to_string(maxIdleMinutes) + ") or off");
     }
     app.footer(optionsHelp());

@@ -3,6 +3,7 @@
 #include <gtk/gtk.h>
 
 #include "common/idle_autostart.h"
+#include "desktop_timers.h"
 #include "settings/settings_options.h"
 #include "settings_form.h"
 
@@ -112,30 +113,147 @@ bool openDialogDisplay() {
 namespace {
 
 // "Start Amber Bell after N minutes of inactivity": a check box, the minutes
-// (greyed while it is off) and the rest of the sentence, in a row.
+// (greyed while it is off) and the rest of the sentence, in a row; under it
+// the form's warning (settings_form.h) with its fixes, shown only while the
+// desktop's own timer would hide the screen before the show starts.
 struct IdleRow {
     GtkWidget* box;
     GtkWidget* on;
     GtkWidget* minutes;
+    GtkWidget* warning;         // the box of all below
+    GtkWidget* text;
+    GtkWidget* fix;             // "Start Amber Bell after N minutes"
+    GtkWidget* desktopRow;      // GNOME, Cinnamon: "Blank the screen after M minutes" and M
+    GtkWidget* desktopFix;
+    GtkWidget* desktopMinutes;
+    GtkWidget* hint;            // the others: where their time is changed
+    DesktopTimers desktop;
+    int fixMinutes;
 };
 
-void updateIdleSensitivity(GtkWidget*, gpointer data) {
-    const IdleRow* r = static_cast<const IdleRow*>(data);
-    gtk_widget_set_sensitive(r->minutes, isOn(r->on));
+int spinValue(GtkWidget* spin) {
+    return gtk_spin_button_get_value_as_int(GTK_SPIN_BUTTON(spin));
 }
 
-IdleRow idleRow(const IdleChoice& choice) {
-    IdleRow r;
+IdleChoice shownChoice(const IdleRow& r) {
+    return {isOn(r.on), spinValue(r.minutes)};
+}
+
+void setButtonLabel(GtkWidget* button, const std::string& label) {
+    gtk_button_set_label(GTK_BUTTON(button), mnemonicLabel(label.c_str(), '_').c_str());
+}
+
+GtkWidget* wrappedLabel(const char* name) {
+    GtkWidget* label = gtk_label_new("");
+    gtk_widget_set_name(label, name);
+    gtk_label_set_line_wrap(GTK_LABEL(label), TRUE);
+    gtk_label_set_max_width_chars(GTK_LABEL(label), 48);
+    gtk_label_set_xalign(GTK_LABEL(label), 0);
+    return label;
+}
+
+// Shows the warning for what the row holds now, or hides it.
+void refreshIdleRow(IdleRow& r) {
+    gtk_widget_set_sensitive(r.minutes, isOn(r.on));
+    const IdleWarning warning = idleWarning(shownChoice(r), r.desktop);
+    if (warning.text.empty()) {
+        gtk_widget_hide(r.warning);
+        return;
+    }
+    // The box is kept out of the dialog's show-all (which skips it, as does
+    // its own show-all while that holds): its parts are shown here.
+    gtk_widget_set_no_show_all(r.warning, FALSE);
+    gtk_widget_show_all(r.warning);
+    gtk_widget_set_no_show_all(r.warning, TRUE);
+    r.fixMinutes = warning.idleMinutes;
+    gtk_label_set_text(GTK_LABEL(r.text), warning.text.c_str());
+    setButtonLabel(r.fix, idleFixLabel(warning.idleMinutes));
+    gtk_widget_set_visible(r.desktopRow, warning.desktopSettable);
+    gtk_label_set_text(GTK_LABEL(r.hint), warning.changeHint.c_str());
+    gtk_widget_set_visible(r.hint, !warning.changeHint.empty());
+}
+
+void idleToggled(GtkWidget*, gpointer data) {
+    refreshIdleRow(*static_cast<IdleRow*>(data));
+}
+
+// The desktop time offered follows the watcher's minutes.
+void idleMinutesChanged(GtkWidget*, gpointer data) {
+    IdleRow* r = static_cast<IdleRow*>(data);
+    gtk_spin_button_set_value(GTK_SPIN_BUTTON(r->desktopMinutes), suggestedDesktopMinutes(spinValue(r->minutes)));
+    refreshIdleRow(*r);
+}
+
+void desktopMinutesChanged(GtkWidget*, gpointer data) {
+    IdleRow* r = static_cast<IdleRow*>(data);
+    setButtonLabel(r->desktopFix, desktopFixLabel(spinValue(r->desktopMinutes)));
+}
+
+void useFixMinutes(GtkWidget*, gpointer data) {
+    IdleRow* r = static_cast<IdleRow*>(data);
+    gtk_spin_button_set_value(GTK_SPIN_BUTTON(r->minutes), r->fixMinutes);
+}
+
+// Changes the desktop's own time at once: it is the desktop's setting, not
+// one of those OK saves.
+void changeDesktopTime(GtkWidget*, gpointer data) {
+    IdleRow* r = static_cast<IdleRow*>(data);
+    std::string error;
+    const uint32_t seconds = static_cast<uint32_t>(spinValue(r->desktopMinutes)) * 60u;
+    if (!setDesktopIdleDelay(r->desktop.desktop, seconds, error)) {
+        showDialogError(std::string(desktopName(r->desktop.desktop)) + "'s time could not be changed.\n\n" + error);
+        return;
+    }
+    r->desktop = readDesktopTimers();
+    refreshIdleRow(*r);
+}
+
+// The warning and its fixes, hidden until refreshIdleRow shows them.
+void makeIdleWarning(IdleRow& r) {
+    r.text = wrappedLabel("idleWarning");
+    r.fix = gtk_button_new_with_mnemonic("");
+    gtk_widget_set_name(r.fix, "idleFix");
+    gtk_widget_set_halign(r.fix, GTK_ALIGN_START);
+    const int desktopMinutes = suggestedDesktopMinutes(spinValue(r.minutes));
+    r.desktopFix = gtk_button_new_with_mnemonic(mnemonicLabel(desktopFixLabel(desktopMinutes).c_str(), '_').c_str());
+    gtk_widget_set_name(r.desktopFix, "desktopFix");
+    r.desktopMinutes = gtk_spin_button_new_with_range(1, maxDesktopMinutes, 1);
+    gtk_widget_set_name(r.desktopMinutes, "desktopMinutes");
+    gtk_spin_button_set_value(GTK_SPIN_BUTTON(r.desktopMinutes), desktopMinutes);
+    r.desktopRow = row(r.desktopFix, r.desktopMinutes);
+    r.hint = wrappedLabel("idleHint");
+    r.warning = gtk_box_new(GTK_ORIENTATION_VERTICAL, 4);
+    gtk_widget_set_margin_start(r.warning, 24);
+    for (GtkWidget* part : {r.text, r.fix, r.desktopRow, r.hint}) {
+        gtk_box_pack_start(GTK_BOX(r.warning), part, FALSE, FALSE, 0);
+        gtk_widget_show_all(part);
+    }
+    // The dialog's show_all leaves it to refreshIdleRow.
+    gtk_widget_set_no_show_all(r.warning, TRUE);
+}
+
+// The row on `choice`; off, its minutes start under the desktop's time.
+void makeIdleRow(IdleRow& r, const IdleChoice& choice) {
+    r.desktop = readDesktopTimers();
     r.on = gtk_check_button_new_with_mnemonic("S_tart Amber Bell after");
     gtk_widget_set_name(r.on, "idleWatcher");
     gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(r.on), choice.on);
     r.minutes = gtk_spin_button_new_with_range(1, maxIdleMinutes, 1);
     gtk_widget_set_name(r.minutes, "idleMinutes");
-    gtk_spin_button_set_value(GTK_SPIN_BUTTON(r.minutes), choice.minutes);
-    r.box = row(r.on, r.minutes);
-    gtk_box_pack_start(GTK_BOX(r.box), gtk_label_new("minutes of inactivity"), FALSE, FALSE, 0);
-    gtk_box_set_spacing(GTK_BOX(r.box), 6);
-    return r;
+    gtk_spin_button_set_value(GTK_SPIN_BUTTON(r.minutes), startingIdleMinutes(choice, r.desktop));
+    GtkWidget* sentence = row(r.on, r.minutes);
+    gtk_box_pack_start(GTK_BOX(sentence), gtk_label_new("minutes of inactivity"), FALSE, FALSE, 0);
+    gtk_box_set_spacing(GTK_BOX(sentence), 6);
+    makeIdleWarning(r);
+    r.box = gtk_box_new(GTK_ORIENTATION_VERTICAL, 6);
+    gtk_box_pack_start(GTK_BOX(r.box), sentence, FALSE, FALSE, 0);
+    gtk_box_pack_start(GTK_BOX(r.box), r.warning, FALSE, FALSE, 0);
+    g_signal_connect(r.on, "toggled", G_CALLBACK(idleToggled), &r);
+    g_signal_connect(r.minutes, "value-changed", G_CALLBACK(idleMinutesChanged), &r);
+    g_signal_connect(r.desktopMinutes, "value-changed", G_CALLBACK(desktopMinutesChanged), &r);
+    g_signal_connect(r.fix, "clicked", G_CALLBACK(useFixMinutes), &r);
+    g_signal_connect(r.desktopFix, "clicked", G_CALLBACK(changeDesktopTime), &r);
+    refreshIdleRow(r);
 }
 
 }  // namespace
@@ -171,10 +289,8 @@ DialogResult runSettingsDialog(Settings& settings, uint64_t /*owner*/, IdleChoic
     IdleRow idleControls{};
     if (idle) {
         // Where no screensaver daemon lists the show (Wayland desktops).
-        idleControls = idleRow(*idle);
+        makeIdleRow(idleControls, *idle);
         gtk_box_pack_start(GTK_BOX(box), idleControls.box, FALSE, FALSE, 0);
-        g_signal_connect(idleControls.on, "toggled", G_CALLBACK(updateIdleSensitivity), &idleControls);
-        updateIdleSensitivity(nullptr, &idleControls);
     }
     gtk_box_pack_start(GTK_BOX(gtk_dialog_get_content_area(GTK_DIALOG(dialog))), box, TRUE, TRUE, 0);
 
@@ -189,10 +305,7 @@ DialogResult runSettingsDialog(Settings& settings, uint64_t /*owner*/, IdleChoic
         takeToggles(c, settings);
         const int chosen = gtk_combo_box_get_active(GTK_COMBO_BOX(w[formResolution]));
         settings.resolutionIndex = chosen >= 0 ? chosen : 0;
-        if (idle) {
-            idle->on = isOn(idleControls.on);
-            idle->minutes = gtk_spin_button_get_value_as_int(GTK_SPIN_BUTTON(idleControls.minutes));
-        }
+        if (idle) *idle = shownChoice(idleControls);
     }
     gtk_widget_destroy(dialog);
     return accepted ? DialogResult::Ok : DialogResult::Cancelled;

@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <string>
 
+#include "common/idle_autostart.h"
+#include "desktop_timers.h"
 #include "settings/settings.h"
 
 constexpr const char* settingsFormTitle = "Amber Bell Settings";
@@ -57,3 +59,31 @@ int32_t shownResolutionRow(int32_t resolutionIndex);
 
 // `label` with its '&' replaced by `marker` ('_' for GTK).
 std::string mnemonicLabel(const char* label, char marker);
+
+// The idle watcher's row (Linux): "Start Amber Bell after N minutes of
+// inactivity", and under it a warning when the desktop's own timer
+// (desktop_timers.h) would hide the screen first, with its fixes.
+struct IdleWarning {
+    std::string text;             // in plain words; empty: nothing to warn of
+    int idleMinutes = 0;          // the watcher's minutes that start the show in time (1 or more)
+    bool desktopSettable = false; // the desktop's time can be changed from here
+    std::string changeHint;       // otherwise: where the user changes it
+};
+
+// The warning for `choice` under `desktop`: when the switch is on and its
+// minutes are not shorter than the desktop's time.
+IdleWarning idleWarning(const IdleChoice& choice, const DesktopTimers& desktop);
+
+// The minutes the row starts with: the choice's while it is on; while it is
+// off, minutes under the desktop's time when the choice's are not.
+int startingIdleMinutes(const IdleChoice& choice, const DesktopTimers& desktop);
+
+// The desktop time offered beside the watcher's `idleMinutes`: 5 more, at
+// most maxDesktopMinutes.
+constexpr int maxDesktopMinutes = 720;
+int suggestedDesktopMinutes(int idleMinutes);
+
+// The fixes' button labels, '&' before the mnemonic as above:
+// "Start Amber &Bell after 4 minutes", "Blan&k the screen after 15 minutes".
+std::string idleFixLabel(int idleMinutes);
+std::string desktopFixLabel(int desktopMinutes);

@@ -14,10 +14,12 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <string>
 
 #include "common/idle_autostart.h"
+#include "common/idle_log.h"
 #include "duration.h"
 #include "idle_source.h"
 #include "platform/paths.h"
@@ -29,8 +31,14 @@ namespace {
 
 constexpr guint recheckSeconds = 60;
 
+// Each line goes to the user's log (common/idle_log.h), where the settings
+// program shows the last, and to stderr (the journal under systemd) unless
+// stderr is that log already.
 void say(const std::string& line) {
-    std::fprintf(stderr, "amber-bell-idle: %s\n", line.c_str());
+    static const std::string log = idleLogPath();
+    static const bool stderrIsLog = stderrIsIdleLog(log);
+    if (!log.empty()) appendIdleLog(log, line, std::time(nullptr));
+    if (!stderrIsLog) std::fprintf(stderr, "amber-bell-idle: %s\n", line.c_str());
 }
 
 uint64_t nowMs() {
@@ -136,7 +144,14 @@ int main(int argc, char** argv) {
     app.add_option("--after", after, "idle time before the show starts: 90s, 10m, 1h (default: the chosen minutes)");
     CLI11_PARSE(app, argc, argv);
 
-    uint32_t idleMs = readIdleChoice(idleAutostartPath()).minutes * 60u * 1000u;
+    const IdleChoice choice = readIdleChoice(idleAutostartPath());
+    uint32_t idleMs = choice.minutes * 60u * 1000u;
+    // Started by the systemd user unit or the autostart entry after the
+    // switch went off (the desktop hid the entry): nothing to watch.
+    if (after.empty() && !choice.on) {
+        say("switched off (amber-bell-config idle MINUTES turns it on): not watching");
+        return 0;
+    }
     if (!after.empty()) {
         const std::optional<uint32_t> parsed = parseDuration(after);
         if (!parsed) {

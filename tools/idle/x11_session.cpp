@@ -64,21 +64,20 @@ X11Session::~X11Session() {
     if (display) XCloseDisplay(display);
 }
 
-// Each suspension is a "SaverSuspend" resource of the client that asked; the
-// atom exists once any client ever suspended the screensaver.
+// Each suspension is a "SaverSuspend" resource of the client that asked (the
+// server names resource types by atoms it makes as it answers).
 bool X11Session::screensaverSuspended() {
     int major = 0, minor = 0;
     if (!display || !XResQueryExtension(display, &major, &minor)) return false;
-    const Atom suspension = XInternAtom(display, "SaverSuspend", True);
-    if (suspension == None) return false;
+    const Atom suspension = XInternAtom(display, "SaverSuspend", False);
     int clientCount = 0;
     XResClient* clients = nullptr;
     bool suspended = false;
-    if (XResQueryClients(display, &clientCount, &clients) == Success) {
+    if (XResQueryClients(display, &clientCount, &clients)) {  // Xlib status: non-zero is success
         for (int i = 0; i < clientCount && !suspended; ++i) {
             int typeCount = 0;
             XResType* types = nullptr;
-            if (XResQueryClientResources(display, clients[i].resource_base, &typeCount, &types) != Success) continue;
+            if (!XResQueryClientResources(display, clients[i].resource_base, &typeCount, &types)) continue;
             for (int t = 0; t < typeCount; ++t) {
                 if (types[t].resource_type == suspension && types[t].count > 0) suspended = true;
             }
