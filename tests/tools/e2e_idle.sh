@@ -105,6 +105,18 @@ if [ "$where" = sway ]; then
     poll 5 the_show && fail "a show started despite the idle inhibitor"
     kill "$watcher" "$INHIBITOR_PID"
     pass "sway: an idle inhibitor keeps the show away"
+
+    # The outputs powered off (as swayidle does, also over swaylock, which
+    # tells other clients nothing) end the show within 5 s.
+    "$idle" --after 1s 2>"$work/power.err" & watcher=$!
+    poll the_show || fail "sway: no show before the outputs went off: $(cat "$work/power.err")"
+    swaymsg 'output * power off' >/dev/null || fail "sway took no power off"
+    poll 5 eval '! kill -0 "$show" 2>/dev/null' || fail "sway: the show kept running with the outputs off"
+    grep -q 'the show ended: the displays were powered off' "$work/power.err" ||
+        fail "sway: the power off was not named: $(cat "$work/power.err")"
+    swaymsg 'output * power on' >/dev/null
+    kill -TERM "$watcher"; wait_exit "$watcher"
+    pass "sway: the outputs powered off end the show"
 fi
 
 [ "$where" = X11 ] || exit 0

@@ -8,10 +8,12 @@ SessionState::SessionState(GDBusConnection* sessionBus, GDBusConnection* systemB
       service(sessionBus, [this] { this->events.changed(); }),
       logind(systemBus, this->events),
       desktop(sessionBus, this->events, service),
-      x11(this->events) {}
+      x11(this->events),
+      wayland(this->events) {}
 
 std::string SessionState::refusal() {
     if (logind.locked() || desktop.locked()) return "the session is locked";
+    if (wayland.allOff()) return "the displays are off";
     if (logind.idleInhibited()) return "a program holds an idle inhibitor (systemd-inhibit)";
     const std::string desktopInhibitor = desktop.inhibitor();
     if (!desktopInhibitor.empty()) return "a program asks for no screensaver (through " + desktopInhibitor + ")";

@@ -5,6 +5,7 @@
 //   desktop_session.h    the desktop's lock screen, its inhibitors, its displays
 //   screensaver_service.h  inhibits asked of our own org.freedesktop.ScreenSaver
 //   x11_session.h        XScreenSaverSuspend, the server blanking, a locker's window
+//   wayland_displays.h   a Wayland compositor powering its outputs off
 // and names a screensaver daemon that hosts the show itself (XScreenSaver,
 // MATE's, Xfce's), where the watcher starts nothing.
 #pragma once
@@ -19,6 +20,7 @@
 #include "logind_session.h"
 #include "screensaver_service.h"
 #include "session_events.h"
+#include "wayland_displays.h"
 #include "x11_session.h"
 
 class SessionState {
@@ -44,4 +46,5 @@ private:
     LogindSession logind;
     DesktopSession desktop;
     X11Session x11;
+    WaylandDisplays wayland;
 };
