@@ -103,7 +103,8 @@ if [ "$where" = sway ]; then
     swaymsg '[title="amber-test-window"] inhibit_idle open' >/dev/null || fail "sway took no inhibitor"
     "$idle" --after 1s 2>"$work/inhibit.err" & watcher=$!
     poll 5 the_show && fail "a show started despite the idle inhibitor"
-    kill "$watcher" "$INHIBITOR_PID"
+    kill "$INHIBITOR_PID"
+    kill -TERM "$watcher"; wait_exit "$watcher"
     pass "sway: an idle inhibitor keeps the show away"
 
     # The outputs powered off (as swayidle does, also over swaylock, which
@@ -173,8 +174,10 @@ poll the_show || fail "no show after the lock: $(cat "$errors")"
 stop_watcher
 pass "a locker's window over the show ends it; the watch goes on"
 
-# logind (a stand-in on a system bus of its own): a locked session gets no
-# show, logind's Lock ends a running one, an idle inhibitor keeps it away.
+# logind (a stand-in on a system bus of its own, with xss-lock running
+# i3lock on its Lock, as `loginctl lock-session` asks): a locked session gets
+# no show, a lock ends a running one and the locker comes up over the
+# screen, an idle inhibitor keeps the show away.
 dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$work/system-bus" 4>"$work/system-bus.pid"
 export DBUS_SYSTEM_BUS_ADDRESS=$(cat "$work/system-bus") XDG_SESSION_ID=c1
 /usr/bin/python3 -m dbusmock --system --template logind >/dev/null 2>&1 & logind=$!
@@ -185,6 +188,7 @@ logind_call() {
 poll logind_call /org/freedesktop/login1 org.freedesktop.DBus.Mock.AddSession c1 seat0 0 root true ||
     fail "the stand-in logind did not start"
 session=/org/freedesktop/login1/session/c1
+xss-lock --session c1 -- i3lock -n -c 203040 & xsslock=$!
 logind_call "$session" org.freedesktop.login1.Session.SetLockedHint true
 start_watcher logind
 said "no show: the session is locked" "logind's LockedHint was not honoured"
@@ -194,14 +198,16 @@ poll the_show || fail "no show once logind unlocked: $(cat "$errors")"
 logind_call "$session" org.freedesktop.login1.Session.Lock
 poll 5 eval '! kill -0 "$show" 2>/dev/null' || fail "logind's Lock did not end the show: $(cat "$errors")"
 said "the show ended: the session was locked" "the lock was not named"
+poll eval 'xdotool search --classname "^i3lock\$" >/dev/null 2>&1' || fail "xss-lock's i3lock did not come up"
+pkill -x i3lock
 logind_call /org/freedesktop/login1 org.freedesktop.DBus.Mock.AddProperty org.freedesktop.login1.Manager \
     BlockInhibited '<"handle-lid-switch:idle">'
 user_input
 said "no show: a program holds an idle inhibitor" "logind's idle inhibitor was not honoured"
 stop_watcher
-kill "$logind" "$(cat "$work/system-bus.pid")"
+kill "$xsslock" "$logind" "$(cat "$work/system-bus.pid")"
 unset DBUS_SYSTEM_BUS_ADDRESS XDG_SESSION_ID
-pass "logind: a locked session gets no show, Lock ends the show, an idle inhibitor keeps it away"
+pass "logind: a locked session gets no show, a lock ends the show under xss-lock's i3lock, an idle inhibitor keeps it away"
 
 # A show that ignores SIGTERM is killed 3 s after it, and the watcher goes on.
 mkdir "$work/stubborn"
