@@ -204,10 +204,14 @@ logind_call /org/freedesktop/login1 org.freedesktop.DBus.Mock.AddProperty org.fr
     BlockInhibited '<"handle-lid-switch:idle">'
 user_input
 said "no show: a program holds an idle inhibitor" "logind's idle inhibitor was not honoured"
-stop_watcher
+# The session ends while the session bus lives on (the systemd user manager's).
+logind_call /org/freedesktop/login1 org.freedesktop.DBus.Mock.EmitSignal org.freedesktop.login1.Manager \
+    SessionRemoved so '[<"c1">, <objectpath "/org/freedesktop/login1/session/c1">]'
+wait_exit "$watcher"
+[ "$exit_code" = 0 ] || fail "the watcher did not end with its login session ($exit_code)"
 kill "$xsslock" "$logind" "$(cat "$work/system-bus.pid")"
 unset DBUS_SYSTEM_BUS_ADDRESS XDG_SESSION_ID
-pass "logind: a locked session gets no show, a lock ends the show under xss-lock's i3lock, an idle inhibitor keeps it away"
+pass "logind: a locked session gets no show, a lock ends the show under xss-lock's i3lock, an idle inhibitor keeps it away, the session's end ends the watcher"
 
 # A show that ignores SIGTERM is killed 3 s after it, and the watcher goes on.
 mkdir "$work/stubborn"
