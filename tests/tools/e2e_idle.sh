@@ -130,11 +130,11 @@ said() { poll grep -qF "$1" "$errors" || fail "$2: $(cat "$errors")"; }
 # A program holding the X server's screensaver suspended (browsers and
 # players without a D-Bus service) keeps the show away until it lets go.
 coproc SUSPEND { "$AMBER_TEST_BIN/x-suspend-screensaver"; }
-read -r _ <&"${SUSPEND[0]}" || fail "the screensaver could not be suspended"
+read -r -t "$e2e_deadline" _ <&"${SUSPEND[0]}" || fail "the screensaver could not be suspended"
 start_watcher suspend
 said "no show: a program holds the X server's screensaver suspended" "XScreenSaverSuspend was not honoured"
 the_show && fail "a show started while the screensaver was suspended"
-exec {SUSPEND[1]}>&-; wait "$SUSPEND_PID"
+exec {SUSPEND[1]}>&-; wait_exit "$SUSPEND_PID"
 user_input
 poll the_show || fail "no show once the suspension went: $(cat "$errors")"
 stop_watcher
@@ -151,11 +151,11 @@ saver = dbus.Interface(dbus.SessionBus().get_object("org.freedesktop.ScreenSaver
 saver.Inhibit("amber-test-player", "a video plays")
 print("inhibited", flush=True)
 sys.stdin.read()'; }
-read -r _ <&"${PLAYER[0]}" || fail "the stand-in player could not inhibit"
+read -r -t "$e2e_deadline" _ <&"${PLAYER[0]}" || fail "the stand-in player could not inhibit"
 user_input
 said "no show: a program asks for no screensaver (amber-test-player)" "Inhibit was not honoured"
 the_show && fail "a show started over the inhibit"
-exec {PLAYER[1]}>&-; wait "$PLAYER_PID"
+exec {PLAYER[1]}>&-; wait_exit "$PLAYER_PID"
 poll the_show || fail "no show once the player left: $(cat "$errors")"
 active() { gdbus call --session --dest org.freedesktop.ScreenSaver --object-path /org/freedesktop/ScreenSaver \
     --method org.freedesktop.ScreenSaver.GetActive; }
@@ -168,7 +168,7 @@ poll shows_drawn || fail "the show drew nothing before the lock"
 i3lock -n -c 203040 & locker=$!
 poll 5 eval '! kill -0 "$show" 2>/dev/null' || fail "the show kept running under i3lock: $(cat "$errors")"
 said "the show ended: a window covers the show" "the cover was not named"
-kill "$locker"; wait "$locker" 2>/dev/null
+kill "$locker"; wait_exit "$locker"
 user_input
 poll the_show || fail "no show after the lock: $(cat "$errors")"
 stop_watcher
@@ -178,12 +178,14 @@ pass "a locker's window over the show ends it; the watch goes on"
 # i3lock on its Lock, as `loginctl lock-session` asks): a locked session gets
 # no show, a lock ends a running one and the locker comes up over the
 # screen, an idle inhibitor keeps the show away.
-dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$work/system-bus" 4>"$work/system-bus.pid"
+timeout "$e2e_deadline" dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$work/system-bus" \
+    4>"$work/system-bus.pid" || fail "no bus for the stand-in logind"
 export DBUS_SYSTEM_BUS_ADDRESS=$(cat "$work/system-bus") XDG_SESSION_ID=c1
 /usr/bin/python3 -m dbusmock --system --template logind >/dev/null 2>&1 & logind=$!
 logind_call() {
     local path=$1 method=$2; shift 2
-    gdbus call --system --dest org.freedesktop.login1 --object-path "$path" --method "$method" "$@" >/dev/null
+    gdbus call --timeout 10 --system --dest org.freedesktop.login1 --object-path "$path" --method "$method" "$@" \
+        >/dev/null
 }
 poll logind_call /org/freedesktop/login1 org.freedesktop.DBus.Mock.AddSession c1 seat0 0 root true ||
     fail "the stand-in logind did not start"
