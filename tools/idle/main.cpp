@@ -13,6 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
@@ -29,7 +30,12 @@
 
 namespace {
 
-constexpr guint recheckSeconds = 60;
+// Refusals that send no word when they go (an X client's suspension) are
+// asked again after 30 s, then after twice as long each time, up to every
+// 16 minutes: the first video to end is caught soon, an all-night one costs
+// a handful of asks an hour.
+constexpr guint recheckTickSeconds = 30;
+constexpr guint longestRecheckTicks = 32;
 
 // Each line goes to the user's log (common/idle_log.h), where the settings
 // program shows the last, and to stderr (the journal under systemd) unless
@@ -79,10 +85,22 @@ gboolean quitLoop(gpointer loop) {
     return G_SOURCE_CONTINUE;
 }
 
-// Refusals that send no word when they go (an X client's suspension) are
-// asked again now and then, only while one holds the show off.
+struct Recheck {
+    Watcher* watcher = nullptr;
+    guint ticksLeft = 1;
+    guint interval = 1;  // in ticks
+};
+
 gboolean recheck(gpointer data) {
-    static_cast<Watcher*>(data)->changed(nowMs());
+    auto* r = static_cast<Recheck*>(data);
+    if (!r->watcher->waitingForIdleReasons()) {
+        r->ticksLeft = r->interval = 1;
+        return G_SOURCE_CONTINUE;
+    }
+    if (--r->ticksLeft > 0) return G_SOURCE_CONTINUE;
+    r->interval = std::min(r->interval * 2, longestRecheckTicks);
+    r->ticksLeft = r->interval;
+    r->watcher->changed(nowMs());
     return G_SOURCE_CONTINUE;
 }
 
@@ -114,7 +132,8 @@ void watchSession(IdleSource& source, uint32_t idleMs, GDBusConnection* sessionB
     watcher.begin();
     source.watch(idleMs, {[&] { watcher.idle(nowMs()); }, [&] { watcher.active(nowMs()); },
                           [&] { g_main_loop_quit(loop); }});
-    g_timeout_add_seconds(recheckSeconds, recheck, &watcher);
+    Recheck rechecks{&watcher};
+    g_timeout_add_seconds(recheckTickSeconds, recheck, &rechecks);
     // The session's end: logind removes it, its bus closes, or the session
     // manager sends a signal.
     if (sessionBus) {
