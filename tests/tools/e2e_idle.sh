@@ -171,8 +171,13 @@ said "the show ended: a window covers the show" "the cover was not named"
 kill "$locker"; wait_exit "$locker"
 user_input
 poll the_show || fail "no show after the lock: $(cat "$errors")"
+# The X server blanking the screen (its own screensaver; DPMS turns it on too).
+xset s activate
+poll 5 eval '! kill -0 "$show" 2>/dev/null' || fail "the show kept running on a blanked screen"
+said "the show ended: the screen was blanked" "the blanking was not named"
+xset s reset
 stop_watcher
-pass "a locker's window over the show ends it; the watch goes on"
+pass "a locker's window over the show, or the screen blanked, ends it; the watch goes on"
 
 # logind (a stand-in on a system bus of its own, with xss-lock running
 # i3lock on its Lock, as `loginctl lock-session` asks): a locked session gets
