@@ -11,13 +11,14 @@ locked() { kill -0 "$locker" 2>/dev/null && xdotool search --classname '^i3lock$
 for launch in "by hand" "as the screensaver"; do
     allow=0; [ "$launch" = "as the screensaver" ] && allow=1
     SDL_VIDEO_ALLOW_SCREENSAVER=$allow "$saver" & pid=$!
-    wait_for_window "$pid" >/dev/null || fail "$launch: no window"
+    window=$(wait_for_window "$pid") || fail "$launch: no window"
     i3lock -n -c 203040 2>"$work/i3lock.err" & locker=$!
     poll eval 'locked || ! kill -0 "$locker" 2>/dev/null'
     locked || fail "$launch: i3lock could not lock over the show: $(cat "$work/i3lock.err")"
     kill "$locker"; wait "$locker" 2>/dev/null
-    # Once unlocked the show has the focus again where the locker left it.
-    xdotool key Escape
+    # Once unlocked the show has the focus again where the locker left it; a
+    # tool (or a window manager) may also hand it to the picture's window.
+    if [ "$launch" = "by hand" ]; then xdotool key Escape; else xdotool windowfocus --sync "$window" key Escape; fi
     wait_exit "$pid"
     [ "$exit_code" = 0 ] || fail "$launch: Escape after the lock gave $exit_code"
 done

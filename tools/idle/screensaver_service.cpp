@@ -1,5 +1,7 @@
 #include "screensaver_service.h"
 
+#include <initializer_list>
+
 namespace {
 
 constexpr const char* serviceName = "org.freedesktop.ScreenSaver";
@@ -18,6 +20,40 @@ constexpr const char* interfaceXml = R"(<node>
 </node>)";
 constexpr const char* paths[] = {"/org/freedesktop/ScreenSaver", "/ScreenSaver"};
 
+// Desktops whose session offers the interface itself (gnome-settings-daemon's
+// proxy, KDE's, MATE's, Xfce's, Cinnamon's), perhaps a little after the
+// watcher starts: there the name is theirs to take, never ours to hold.
+bool desktopOffersItsOwn() {
+    const char* current = g_getenv("XDG_CURRENT_DESKTOP");
+    if (!current) return false;
+    gchar** names = g_strsplit(current, ":", -1);
+    bool offers = false;
+    for (gchar** name = names; *name && !offers; ++name) {
+        for (const char* desktop : {"GNOME", "KDE", "MATE", "XFCE", "X-Cinnamon", "Cinnamon", "Unity", "Budgie"}) {
+            if (g_ascii_strcasecmp(*name, desktop) == 0) offers = true;
+        }
+    }
+    g_strfreev(names);
+    return offers;
+}
+
+// A service the bus starts on the first call belongs to someone else too.
+bool activatable(GDBusConnection* bus) {
+    GVariant* reply = g_dbus_connection_call_sync(bus, "org.freedesktop.DBus", "/org/freedesktop/DBus",
+                                                  "org.freedesktop.DBus", "ListActivatableNames", nullptr,
+                                                  G_VARIANT_TYPE("(as)"), G_DBUS_CALL_FLAGS_NONE, 2000, nullptr,
+                                                  nullptr);
+    if (!reply) return false;
+    GVariantIter* names = nullptr;
+    const gchar* name = nullptr;
+    bool found = false;
+    g_variant_get(reply, "(as)", &names);
+    while (!found && g_variant_iter_next(names, "&s", &name)) found = g_strcmp0(name, serviceName) == 0;
+    g_variant_iter_free(names);
+    g_variant_unref(reply);
+    return found;
+}
+
 GDBusInterfaceInfo* interfaceInfo() {
     static GDBusNodeInfo* node = g_dbus_node_info_new_for_xml(interfaceXml, nullptr);
     return node->interfaces[0];
@@ -27,7 +63,7 @@ GDBusInterfaceInfo* interfaceInfo() {
 
 ScreenSaverService::ScreenSaverService(GDBusConnection* bus, std::function<void()> changed)
     : bus(bus), changed(std::move(changed)) {
-    if (!bus) return;
+    if (!bus || desktopOffersItsOwn() || activatable(bus)) return;
     static const GDBusInterfaceVTable vtable = {methodCall, nullptr, nullptr, {}};
     for (int i = 0; i < 2; ++i) {
         objects[i] = g_dbus_connection_register_object(bus, paths[i], interfaceInfo(), &vtable, this, nullptr,

@@ -3,7 +3,9 @@
 // managers): browsers and players ask it to hold the screensaver off while a
 // video plays, and the watcher honours what they ask. An inhibit lasts until
 // its caller calls UnInhibit or leaves the bus. GetActive and ActiveChanged
-// tell whether the show runs. A desktop service that asks to replace the name
+// tell whether the show runs. It is never offered on desktops whose session
+// offers it (GNOME, KDE, MATE, Xfce, Cinnamon...) or where the bus would start
+// someone's on demand, and a desktop service that asks to replace the name
 // gets it. Both of the paths clients use are served: /org/freedesktop/ScreenSaver
 // and /ScreenSaver.
 #pragma once

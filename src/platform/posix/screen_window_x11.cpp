@@ -86,9 +86,10 @@ Window makeWindow(::Display* display, Window parent, int x, int y, int width, in
     attributes.colormap = own.colormap;
     attributes.override_redirect = True;
     attributes.cursor = own.invisible;
-    // Keys and motion reach the cover from the picture too: events travel up
-    // to the first window that asked for them.
-    attributes.event_mask = cover ? KeyPressMask | PointerMotionMask | StructureNotifyMask : 0;
+    // Both ask for keys and motion: a key travels up from the picture only as
+    // far as the focus window, which a window manager or a tool may move to
+    // either of them.
+    attributes.event_mask = KeyPressMask | PointerMotionMask | (cover ? StructureNotifyMask : 0);
     const unsigned long mask = CWBackPixel | CWBorderPixel | CWColormap | CWEventMask |
                                (cover ? CWOverrideRedirect | CWCursor : 0);
     return XCreateWindow(display, parent, x, y, static_cast<unsigned>(width), static_cast<unsigned>(height), 0,
