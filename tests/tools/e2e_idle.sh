@@ -162,6 +162,25 @@ active() { gdbus call --session --dest org.freedesktop.ScreenSaver --object-path
 [ "$(active)" = "(true,)" ] || fail "GetActive says $(active) while the show runs"
 pass "the watcher's own org.freedesktop.ScreenSaver: an inhibit keeps the show away and goes with its caller"
 
+# Plasma's power management (a stand-in on the session bus) holding an
+# inhibition of screen changes keeps the show away.
+plasma=org.kde.Solid.PowerManagement.PolicyAgent
+/usr/bin/python3 -m dbusmock "$plasma" /org/kde/Solid/PowerManagement/PolicyAgent "$plasma" >/dev/null 2>&1 &
+policy_agent=$!
+poll gdbus call --timeout 10 --session --dest "$plasma" --object-path /org/kde/Solid/PowerManagement/PolicyAgent \
+    --method org.freedesktop.DBus.Mock.AddMethod "$plasma" HasInhibition u b 'ret = args[0] == 4' >/dev/null ||
+    fail "the stand-in power management did not start"
+stop_watcher
+start_watcher plasma
+user_input
+said "no show: a program asks for no screensaver (through Plasma's power management)" "Plasma's inhibition was not honoured"
+stop_watcher
+kill "$policy_agent"
+start_watcher service
+user_input
+poll the_show || fail "no show once Plasma's inhibition went: $(cat "$errors")"
+pass "Plasma's power management holding screen changes keeps the show away"
+
 # A locker over the running show (i3lock, as xss-lock runs it): the show ends
 # within 5 s, and the next idleness after the user is back starts it again.
 poll shows_drawn || fail "the show drew nothing before the lock"
