@@ -6,23 +6,9 @@
 #include <vector>
 
 #include "platform/paths.h"
+#include "support/environment_value.h"
 
 namespace {
-
-using Value = std::optional<std::string>;
-
-void put(const char* name, const Value& value) {
-    if (value) {
-        setenv(name, value->c_str(), 1);
-    } else {
-        unsetenv(name);
-    }
-}
-
-Value get(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? Value(value) : std::nullopt;
-}
 
 }  // namespace
 

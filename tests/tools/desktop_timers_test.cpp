@@ -14,23 +14,9 @@
 #include <optional>
 
 #include "common/temp_dir.h"
+#include "support/environment_value.h"
 
 namespace {
-
-using Value = std::optional<std::string>;
-
-void put(const char* name, const Value& value) {
-    if (value) {
-        setenv(name, value->c_str(), 1);
-    } else {
-        unsetenv(name);
-    }
-}
-
-Value get(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? Value(value) : std::nullopt;
-}
 
 // GNOME's session settings on the memory backend; null (the test skips)
 // where the schemas are missing or another backend was chosen before.

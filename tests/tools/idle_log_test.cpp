@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "common/temp_dir.h"
+#include "support/environment_value.h"
 
 namespace {
 
@@ -28,20 +29,6 @@ std::time_t localTime(int hour, int minute) {
     return std::mktime(&local);
 }
 
-using Value = std::optional<std::string>;
-
-void put(const char* name, const Value& value) {
-    if (value) {
-        setenv(name, value->c_str(), 1);
-    } else {
-        unsetenv(name);
-    }
-}
-
-Value get(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? Value(value) : std::nullopt;
-}
 
 }  // namespace
 
