@@ -53,10 +53,10 @@ void requestGlAttributes(bool multisample, const SdlStartup& startup) {
 // Opens the mode; a driver without multisampling gets a second, plain request.
 // In an adopted window (a host's, or our own full-screen one) SDL draws into
 // that window: no full-screen mode of its own.
-void openMode(int32_t width, int32_t height, bool hosted, bool multisample, const SdlStartup& startup) {
+void openMode(int32_t width, int32_t height, bool adopted, bool multisample, const SdlStartup& startup) {
     const SDL_VideoInfo* info = SDL_GetVideoInfo();
-    Uint32 flags = hosted ? SDL_OPENGL : SDL_OPENGL | SDL_FULLSCREEN | SDL_HWSURFACE | SDL_ASYNCBLIT;
-    if (!hosted && info && info->blit_hw) flags |= SDL_HWACCEL;
+    Uint32 flags = adopted ? SDL_OPENGL : SDL_OPENGL | SDL_FULLSCREEN | SDL_HWSURFACE | SDL_ASYNCBLIT;
+    if (!adopted && info && info->blit_hw) flags |= SDL_HWACCEL;
     requestGlAttributes(multisample, startup);
     if (SDL_SetVideoMode(width, height, 32, flags)) {
         // A host's window keeps the host's visual, which may be multisampled
