@@ -239,6 +239,40 @@ kill "$xsslock" "$logind" "$(cat "$work/system-bus.pid")"
 unset DBUS_SYSTEM_BUS_ADDRESS XDG_SESSION_ID
 pass "logind: a locked session gets no show, a lock ends the show under xss-lock's i3lock, an idle inhibitor keeps it away, the session's end ends the watcher"
 
+# GNOME's Mutter (a stand-in IdleMonitor) restarting: the watcher makes its
+# idle watch again with the name's new owner.
+monitor=org.gnome.Mutter.IdleMonitor
+# Its methods from the start, as Mutter's are: a template of python3-dbusmock's.
+cat >"$work/idle_monitor.py" <<'PY'
+BUS_NAME = "org.gnome.Mutter.IdleMonitor"
+MAIN_OBJ = "/org/gnome/Mutter/IdleMonitor/Core"
+MAIN_IFACE = "org.gnome.Mutter.IdleMonitor"
+SYSTEM_BUS = False
+def load(mock, parameters):
+    mock.AddMethods(MAIN_IFACE, [("AddIdleWatch", "t", "u", "ret = 1"), ("AddUserActiveWatch", "", "u", "ret = 2")])
+PY
+monitor_up() {
+    gdbus call --timeout 10 --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
+        --method org.freedesktop.DBus.NameHasOwner "$monitor" | grep -q true
+}
+start_monitor() {
+    /usr/bin/python3 -m dbusmock --template "$work/idle_monitor.py" >/dev/null 2>&1 & mutter=$!
+    poll monitor_up || fail "the stand-in IdleMonitor did not start"
+}
+watch_added() {
+    gdbus call --timeout 10 --session --dest "$monitor" --object-path /org/gnome/Mutter/IdleMonitor/Core \
+        --method org.freedesktop.DBus.Mock.GetMethodCalls AddIdleWatch | grep -q uint64
+}
+start_monitor
+"$idle" --after 60s 2>"$work/mutter.err" & watcher=$!
+poll grep -qF "watching through Mutter's IdleMonitor" "$work/mutter.err" || fail "no Mutter watch: $(cat "$work/mutter.err")"
+poll watch_added || fail "no idle watch with the first IdleMonitor"
+kill "$mutter"; wait_exit "$mutter"
+start_monitor
+poll watch_added || fail "no idle watch again after the IdleMonitor restarted"
+kill "$mutter"; kill -TERM "$watcher"; wait_exit "$watcher"
+pass "Mutter's IdleMonitor restarting gets the watch again"
+
 # A show that ignores SIGTERM is killed 3 s after it, and the watcher goes on.
 mkdir "$work/stubborn"
 cp "$idle" "$work/stubborn/idle"
