@@ -276,7 +276,9 @@ pass "Mutter's IdleMonitor restarting gets the watch again"
 # A show that ignores SIGTERM is killed 3 s after it, and the watcher goes on.
 mkdir "$work/stubborn"
 cp "$idle" "$work/stubborn/idle"
-printf '#!/bin/sh\ntrap "" TERM\nwhile :; do sleep 0.1; done\n' >"$work/stubborn/amber-bell"
+# It waits for a writer on a pipe nobody opens, with SIGTERM ignored.
+mkfifo "$work/stubborn/never"
+printf '#!/bin/sh\ntrap "" TERM\nread -r _ <"%s"\n' "$work/stubborn/never" >"$work/stubborn/amber-bell"
 chmod +x "$work/stubborn/amber-bell"
 "$work/stubborn/idle" --after 1s 2>"$work/stubborn.err" & watcher=$!
 poll the_show || fail "the stubborn stand-in did not start"

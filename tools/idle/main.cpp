@@ -10,13 +10,11 @@
 #include <gio/gio.h>
 #include <glib-unix.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
-#include <filesystem>
 #include <string>
 
 #include "common/idle_autostart.h"
