@@ -107,17 +107,22 @@ if [ "$where" = sway ]; then
     kill -TERM "$watcher"; wait_exit "$watcher"
     pass "sway: an idle inhibitor keeps the show away"
 
-    # The outputs powered off (as swayidle does, also over swaylock, which
-    # tells other clients nothing) end the show within 5 s.
+    # swaylock tells other clients nothing; the outputs powered off under it
+    # (as swayidle does) end the show within 5 s.
     "$idle" --after 1s 2>"$work/power.err" & watcher=$!
     poll the_show || fail "sway: no show before the outputs went off: $(cat "$work/power.err")"
+    # -f: swaylock goes to the background once the session is locked.
+    swaylock -f 2>"$work/swaylock.err" || fail "sway: swaylock did not lock: $(cat "$work/swaylock.err")"
+    locker=$(pgrep -n -x swaylock) || fail "sway: swaylock did not stay"
+    kill -0 "$show" 2>/dev/null || fail "sway: the show ended at the lock, which swaylock does not tell"
     swaymsg 'output * power off' >/dev/null || fail "sway took no power off"
     poll 5 eval '! kill -0 "$show" 2>/dev/null' || fail "sway: the show kept running with the outputs off"
     grep -q 'the show ended: the displays were powered off' "$work/power.err" ||
         fail "sway: the power off was not named: $(cat "$work/power.err")"
     swaymsg 'output * power on' >/dev/null
+    kill -USR1 "$locker"  # swaylock's unlock
     kill -TERM "$watcher"; wait_exit "$watcher"
-    pass "sway: the outputs powered off end the show"
+    pass "sway: the outputs powered off under swaylock end the show"
 fi
 
 [ "$where" = X11 ] || exit 0
@@ -139,6 +144,22 @@ user_input
 poll the_show || fail "no show once the suspension went: $(cat "$errors")"
 stop_watcher
 pass "XScreenSaverSuspend keeps the show away until it goes"
+
+# KWin's DPMS protocol (a stand-in output: a headless KWin has no DPMS) saying
+# the screen went off ends the show; the watch goes on.
+coproc DPMS { exec "$AMBER_TEST_BIN/kwin-dpms-output" amber-test-dpms; }
+read -r -t "$e2e_deadline" _ <&"${DPMS[0]}" || fail "the stand-in DPMS output did not start"
+WAYLAND_DISPLAY=amber-test-dpms start_watcher dpms
+poll the_show || fail "no show beside the DPMS output: $(cat "$errors")"
+kill -USR1 "$DPMS_PID"
+poll 5 eval '! kill -0 "$show" 2>/dev/null' || fail "the show kept running with the screen off"
+said "the show ended: the displays were powered off" "KWin's DPMS off was not named"
+kill -USR2 "$DPMS_PID"
+user_input
+poll the_show || fail "no show once the screen came back: $(cat "$errors")"
+stop_watcher
+kill -TERM "$DPMS_PID"; wait_exit "$DPMS_PID"
+pass "KWin's DPMS turning the screen off ends the show, and the watch goes on"
 
 # Where nobody offers org.freedesktop.ScreenSaver, the watcher does: a
 # player's Inhibit keeps the show away, and goes when the player leaves the
