@@ -31,6 +31,25 @@ set(AMBER_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
 list(JOIN AMBER_WIN32_DLLS "\", \"" dll_names)
 file(CONFIGURE OUTPUT ${AMBER_GENERATED_DIR}/program_dlls.h CONTENT
      "// Made by cmake/DependenciesWin32.cmake from AMBER_WIN32_DLLS.\n#define AMBER_PROGRAM_DLLS \"${dll_names}\"\n")
+# Every function the two delay-loaded DLLs export as built (gendef's lists):
+# the programs look each up right after loading them, so a wrong DLL is named
+# before any window opens. Each DLL's name, its functions, then a null.
+set(function_lines "")
+foreach(dll SDL libpng16-16)
+  file(STRINGS "${AMBER_WIN32_DEPS}/lib/${dll}.def" def_lines)
+  string(APPEND function_lines "    \"${dll}.dll\",")
+  set(exports FALSE)
+  foreach(line ${def_lines})
+    if(line MATCHES "^EXPORTS")
+      set(exports TRUE)
+    elseif(exports AND line MATCHES "^([A-Za-z_][A-Za-z0-9_]*)")
+      string(APPEND function_lines " \"${CMAKE_MATCH_1}\",")
+    endif()
+  endforeach()
+  string(APPEND function_lines " nullptr,\n")
+endforeach()
+file(CONFIGURE OUTPUT ${AMBER_GENERATED_DIR}/program_dll_functions.h CONTENT
+     "// Made by cmake/DependenciesWin32.cmake from the DLLs' export lists.\nstatic const char* const programDllFunctions[] = {\n${function_lines}    nullptr};\n")
 list(JOIN AMBER_WIN32_DLLS "\n" dll_lines)
 file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/program-dlls.txt CONTENT "${dll_lines}\n")
 
@@ -56,3 +75,9 @@ set(AMBER_GLU_LIBS glu32 opengl32)                         # video
 set(AMBER_IMAGE_LIBS amber_win32_png16)                    # package
 set(AMBER_SCREEN_GL_LIBS opengl32)
 add_link_options(-static -static-libgcc -static-libstdc++ $<$<CONFIG:Release>:-s>)
+# Hardening as on Linux: stack canaries and checked string and memory calls.
+# mingw-w64's runtime has neither itself; GCC's libssp, linked statically
+# (-static above), provides both.
+add_compile_options(-fstack-protector-strong)
+add_compile_definitions($<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+add_link_options(-fstack-protector-strong)

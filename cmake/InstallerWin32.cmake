@@ -18,6 +18,11 @@ add_executable(settings-access WIN32 ${PROJECT_SOURCE_DIR}/packaging/windows/set
 target_include_directories(settings-access PRIVATE ${PROJECT_SOURCE_DIR}/src)
 target_link_libraries(settings-access PRIVATE advapi32 shell32)
 set_target_properties(settings-access PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/installer)
+# Setup takes only a folder inside Program Files, resolved on the file system.
+add_executable(install-folder WIN32 ${PROJECT_SOURCE_DIR}/packaging/windows/install_folder.cpp
+               ${PROJECT_SOURCE_DIR}/packaging/windows/install_folder_rule.cpp)
+target_link_libraries(install-folder PRIVATE shell32 ole32 advapi32)
+set_target_properties(install-folder PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/installer)
 
 # The licence and the third-party notices go into the install folder, as text
 # files Windows opens with a double click; the licence page shows the first.
@@ -60,12 +65,23 @@ ${library_lines}!macroend
 " @ONLY)
 list(TRANSFORM AMBER_PACKAGES PREPEND ${AMBER_SAVER_DIR}/ OUTPUT_VARIABLE package_files)
 
+# makensis's command, once: the build makes the unsigned installer with it, and
+# scripts/build-windows --sign a signed one from signed copies of the files.
+set(make_installer ${CMAKE_BINARY_DIR}/make-installer)
+file(CONFIGURE OUTPUT ${make_installer} CONTENT [=[#!/usr/bin/env bash
+# Made by cmake/InstallerWin32.cmake: makes the installer from a saver folder
+# and a folder of setup's helpers; with CERT and KEY, setup and its
+# uninstaller are signed as makensis writes them (packaging/windows/sign-file).
+#   make-installer SAVER_DIR HELPER_DIR OUT_FILE [CERT KEY]
+set -euo pipefail
+sign=()
+[ $# -lt 5 ] || sign=("-DSIGN_FILE=bash "@PROJECT_SOURCE_DIR@/packaging/windows/sign-file" "$4" "$5"")
+exec "@AMBER_MAKENSIS@" -V2 -DVERSION=@PROJECT_VERSION@ "-DSAVER_DIR=$1" "-DART_DIR=@AMBER_WINDOWS_ART_DIR@"     "-DFILE_LISTS_NSH=@file_lists_nsh@" "-DAS_DESKTOP_USER=$2/as-desktop-user.exe"     "-DSETTINGS_ACCESS=$2/settings-access.exe" "-DINSTALL_FOLDER=$2/install-folder.exe" "-DOUT_FILE=$3"     "${sign[@]}" "@script@"
+]=] @ONLY)
 add_custom_command(OUTPUT ${AMBER_SETUP}
-  COMMAND ${AMBER_MAKENSIS} -V2 -DVERSION=${PROJECT_VERSION} -DSAVER_DIR=${AMBER_SAVER_DIR}
-          -DART_DIR=${AMBER_WINDOWS_ART_DIR} -DFILE_LISTS_NSH=${file_lists_nsh}
-          -DAS_DESKTOP_USER=$<TARGET_FILE:as-desktop-user> -DSETTINGS_ACCESS=$<TARGET_FILE:settings-access>
-          -DOUT_FILE=${AMBER_SETUP} ${script}
-  DEPENDS ${script} ${file_lists_nsh} amber-bell amber-config as-desktop-user settings-access artwork saver_dlls
+  COMMAND bash ${make_installer} ${AMBER_SAVER_DIR} ${CMAKE_BINARY_DIR}/installer ${AMBER_SETUP}
+  DEPENDS ${script} ${file_lists_nsh} amber-bell amber-config as-desktop-user settings-access install-folder artwork
+          saver_dlls
           ${AMBER_WIN32_DLL_FILES}
           ${AMBER_WINDOWS_ART_DIR}/amber-bell.ico ${AMBER_WINDOWS_ART_DIR}/installer-header.bmp
           ${AMBER_WINDOWS_ART_DIR}/installer-side.bmp

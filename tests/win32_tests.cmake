@@ -22,9 +22,10 @@ set(win32_unit_tests
   mesh/sub_mesh_record_test.cpp
   proctex/fire_test.cpp proctex/plasma_test.cpp proctex/procedural_name_test.cpp
   content/month_grid_test.cpp win32/monitor_cover_test.cpp win32/file_security_test.cpp
+  win32/install_folder_rule_test.cpp ${PROJECT_SOURCE_DIR}/packaging/windows/install_folder_rule.cpp
   tools/settings_form_test.cpp)
 add_executable(unit_tests ${win32_unit_tests} support/test_models.cpp)
-target_include_directories(unit_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_include_directories(unit_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/packaging/windows)
 target_link_libraries(unit_tests PRIVATE amber_win32_gtest_main amber_win32_gtest amber_settings_form amber_core amber_temp_dir amber_bmp_writer
                       ${AMBER_SCREEN_GL_LIBS})
 
@@ -49,6 +50,10 @@ add_executable(preview-host WIN32 win32/preview_host.cpp)
 target_link_libraries(preview-host PRIVATE amber_core ${AMBER_SCREEN_GL_LIBS})
 
 add_executable(stand-in WIN32 win32/stand_in.cpp)
+
+# A DLL named SDL.dll that has SDL_Linked_Version and nothing else.
+add_library(partial-sdl SHARED win32/partial_sdl.c)
+set_target_properties(partial-sdl PROPERTIES PREFIX "" OUTPUT_NAME partial-sdl)
 
 add_executable(command-line-echo WIN32 win32/command_line_echo.cpp)
 target_link_libraries(command-line-echo PRIVATE amber_platform)

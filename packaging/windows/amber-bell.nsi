@@ -2,7 +2,9 @@
 ;   makensis -DVERSION=0.1.0 -DSAVER_DIR=<build>/saver -DART_DIR=<native build>/windows-art
 ;            -DFILE_LISTS_NSH=<build>/file-lists.nsh -DAS_DESKTOP_USER=<build>/installer/as-desktop-user.exe
 ;            -DSETTINGS_ACCESS=<build>/installer/settings-access.exe
-;            -DOUT_FILE=<setup.exe> amber-bell.nsi
+;            -DINSTALL_FOLDER=<build>/installer/install-folder.exe
+;            -DOUT_FILE=<setup.exe> [-DSIGN_FILE=<command that signs the file it is given>] amber-bell.nsi
+; (<build>/make-installer, which cmake/InstallerWin32.cmake makes, runs it.)
 ;
 ; Installs the renderer, the configuration program and the packages into
 ; Program Files\lumivera\Amber Bell, records that folder (ending with a
@@ -15,15 +17,18 @@
 ;
 ; Exit codes of a silent run: 0 done; 2 the folder's name cannot be used; 3
 ; Amber Bell runs from the files to be replaced (a show, a preview or the
-; settings dialog), and nothing was changed. 1 is NSIS's own for a cancel.
+; settings dialog); 4 the folder does not lie inside Program Files; 5 the
+; shared settings file could not be taken over (something of a user's that
+; setup cannot remove is in its place). Nothing was changed in those cases.
+; 1 is NSIS's own for a cancel.
 Unicode true
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
 !include "LogicLib.nsh"
 !include "x64.nsh"
 
-!ifndef VERSION | SAVER_DIR | ART_DIR | FILE_LISTS_NSH | AS_DESKTOP_USER | SETTINGS_ACCESS | OUT_FILE
-  !error "VERSION, SAVER_DIR, ART_DIR, FILE_LISTS_NSH, AS_DESKTOP_USER, SETTINGS_ACCESS and OUT_FILE must be defined"
+!ifndef VERSION | SAVER_DIR | ART_DIR | FILE_LISTS_NSH | AS_DESKTOP_USER | SETTINGS_ACCESS | INSTALL_FOLDER | OUT_FILE
+  !error "VERSION, SAVER_DIR, ART_DIR, FILE_LISTS_NSH, AS_DESKTOP_USER, SETTINGS_ACCESS, INSTALL_FOLDER and OUT_FILE must be defined"
 !endif
 ; The macro ForEachPackage: the show's packages.
 !include "${FILE_LISTS_NSH}"
@@ -37,7 +42,8 @@ Unicode true
 !define DESKTOP_KEY "Control Panel\Desktop"
 !define START_MENU "$SMPROGRAMS\Amber Bell"
 !define EXIT_IN_USE 3
-!define EXIT_NOT_LOCKED 4
+!define EXIT_NOT_PROGRAM_FILES 4
+!define EXIT_SETTINGS_FILE 5
 
 ; ForEachProgramFile MACRO: inserts MACRO with the name of each file of the
 ; install folder but the uninstaller.
@@ -59,6 +65,12 @@ Unicode true
 
 Name "Amber Bell"
 OutFile "${OUT_FILE}"
+; A signed release: the uninstaller is signed as it is written into setup,
+; and setup once it is made.
+!ifdef SIGN_FILE
+  !uninstfinalize `${SIGN_FILE} "%1"` = 0
+  !finalize `${SIGN_FILE} "%1"` = 0
+!endif
 InstallDir "$PROGRAMFILES\lumivera\Amber Bell"
 ; An earlier install's folder, so that setup replaces it there; /D= still
 ; overrides it. Read, like everything this 32-bit setup writes, in the 32-bit
@@ -241,50 +253,42 @@ Function installFolderFitsAnsi
   ${EndIf}
 FunctionEnd
 
+; Only a folder inside Program Files is taken, as the file system names it
+; after short names, links and junctions, and $INSTDIR becomes that name:
+; nobody but administrators can change anything there, nor any folder above
+; it (packaging/windows/install_folder_rule.h). $1 is left 1 when taken.
+Function resolveInstallFolder
+  InitPluginsDir
+  File "/oname=$PLUGINSDIR\install-folder.exe" "${INSTALL_FOLDER}"
+  Delete "$PLUGINSDIR\install-folder.txt"
+  nsExec::Exec '"$PLUGINSDIR\install-folder.exe" "$INSTDIR" "$PLUGINSDIR\install-folder.txt"'
+  Pop $0
+  StrCpy $1 0
+  ${If} $0 = 0
+    ClearErrors
+    FileOpen $2 "$PLUGINSDIR\install-folder.txt" r
+    ${IfNot} ${Errors}
+      FileReadUTF16LE $2 $3
+      FileClose $2
+      ${If} $3 != ""
+        StrCpy $INSTDIR $3
+        StrCpy $1 1
+      ${EndIf}
+    ${EndIf}
+  ${EndIf}
+FunctionEnd
+
 Function checkInstallFolder
+  Call resolveInstallFolder
+  ${If} $1 <> 1
+    MessageBox MB_OK|MB_ICONEXCLAMATION "Amber Bell installs only into a folder inside Program Files, where no other user can change the files the screensaver runs.$\r$\n$\r$\nPlease choose a folder there."
+    Abort
+  ${EndIf}
   Call installFolderFitsAnsi
   ${If} $1 <> 1
     MessageBox MB_OK|MB_ICONEXCLAMATION "Windows cannot start a screensaver from this folder: its name has characters that this system's code page for programs cannot hold.$\r$\n$\r$\nPlease choose a folder whose name uses only characters of your system's language."
     Abort
   ${EndIf}
-FunctionEnd
-
-; A folder outside Program Files has what its parent grants: under C:\ every
-; signed-in user may change it, and could then replace the DLLs the
-; screensaver loads, the programs it starts and the uninstaller an
-; administrator runs. Such a folder (and what is already in it) gets
-; Administrators as owner and a protected list of its own, which what setup
-; puts there inherits: SYSTEM and Administrators full control, Users read and
-; execute. $1 is left 1 when the folder is in Program Files or locked.
-!macro Icacls WORDS
-  ${If} $1 = 1
-    nsExec::Exec '"$SYSDIR\icacls.exe" "$INSTDIR" ${WORDS}'
-    Pop $0
-    ${If} $0 != 0
-      StrCpy $1 0
-    ${EndIf}
-  ${EndIf}
-!macroend
-Function lockInstallFolder
-  StrCpy $1 1
-  ${ForEach} $2 1 2 + 1
-    ${If} $2 = 1
-      StrCpy $3 "$PROGRAMFILES\"
-    ${Else}
-      StrCpy $3 "$PROGRAMFILES64\"
-    ${EndIf}
-    StrLen $4 $3
-    StrCpy $5 "$INSTDIR" $4
-    ${If} $5 == $3  ; as Windows compares names: without case
-      Return
-    ${EndIf}
-  ${Next}
-  CreateDirectory "$INSTDIR"
-  ; Run from the system folder, not from wherever setup was started.
-  SetOutPath "$SYSDIR"
-  !insertmacro Icacls "/setowner *S-1-5-32-544 /T /L /Q"
-  !insertmacro Icacls "/reset /T /L /Q"
-  !insertmacro Icacls "/inheritance:r /grant:r *S-1-5-18:(OI)(CI)F *S-1-5-32-544:(OI)(CI)F *S-1-5-32-545:(OI)(CI)RX /L /Q"
 FunctionEnd
 
 ; A show, a preview or the settings dialog running from our files holds them:
@@ -336,7 +340,13 @@ FunctionEnd
 
 Section "Amber Bell"
   SetShellVarContext all
-  ; A silent install skips the folder page and its check.
+  ; A silent install skips the folder page and its checks.
+  Call resolveInstallFolder
+  ${If} $1 <> 1
+    DetailPrint "The folder $INSTDIR cannot be used: Amber Bell installs only into a folder inside Program Files."
+    SetErrorLevel ${EXIT_NOT_PROGRAM_FILES}
+    Abort
+  ${EndIf}
   Call installFolderFitsAnsi
   ${If} $1 <> 1
     DetailPrint "The folder $INSTDIR cannot be used: the system's code page cannot hold its name."
@@ -344,12 +354,21 @@ Section "Amber Bell"
     Abort
   ${EndIf}
   Call stopWhileInUse
-  Call lockInstallFolder
-  ${If} $1 <> 1
-    DetailPrint "The folder $INSTDIR cannot be used: setup could not make it writable by administrators only."
-    MessageBox MB_OK|MB_ICONSTOP "Setup could not make the folder $INSTDIR writable by administrators only, so other users could change the screensaver there.$\r$\n$\r$\nPlease choose a folder in Program Files." /SD IDOK
-    SetErrorLevel ${EXIT_NOT_LOCKED}
-    Abort
+  ; A settings file an older version saved belongs to whoever saved it, and
+  ; every other account may only read it: give it the access every save makes
+  ; now, if it is a regular file with one name, else take the name away
+  ; (packaging/windows/settings_access.cpp). Before anything is installed, so
+  ; that a failure changes nothing.
+  ${If} ${FileExists} "$APPDATA\${SETTINGS_FILE}"
+    File "/oname=$PLUGINSDIR\settings-access.exe" "${SETTINGS_ACCESS}"
+    nsExec::Exec '"$PLUGINSDIR\settings-access.exe" "$APPDATA\${SETTINGS_FILE}"'
+    Pop $0
+    ${If} $0 <> 0
+      DetailPrint "The settings file $APPDATA\${SETTINGS_FILE} could not be taken over: nothing was changed."
+      MessageBox MB_OK|MB_ICONSTOP "Setup cannot take over $APPDATA\${SETTINGS_FILE}, which every user's Amber Bell settings go through: something that is not a settings file is in its place.$\r$\n$\r$\nDelete it, then run setup again." /SD IDOK
+      SetErrorLevel ${EXIT_SETTINGS_FILE}
+      Abort
+    ${EndIf}
   ${EndIf}
   SetOutPath "$INSTDIR"
   !insertmacro ForEachProgramFile InstallProgramFile
@@ -357,16 +376,6 @@ Section "Amber Bell"
   ; 32-bit screensavers belong.
   SetOutPath "$SYSDIR"
   File "${SAVER_DIR}/amber-bell.scr"
-  ; A settings file an older version saved belongs to whoever saved it, and
-  ; every other account may only read it: give it the access every save makes
-  ; now, if it is a regular file with one name, else take the name away
-  ; (packaging/windows/settings_access.cpp).
-  ${If} ${FileExists} "$APPDATA\${SETTINGS_FILE}"
-    InitPluginsDir
-    File "/oname=$PLUGINSDIR\settings-access.exe" "${SETTINGS_ACCESS}"
-    nsExec::Exec '"$PLUGINSDIR\settings-access.exe" "$APPDATA\${SETTINGS_FILE}"'
-    Pop $0
-  ${EndIf}
 
   WriteRegStr HKLM "${SETTINGS_KEY}" "Path" "$INSTDIR\"
 

@@ -14,12 +14,27 @@
 
 namespace {
 
+// The folder the libraries load from: the install directory. The screensaver
+// file sits in the system folder, where anyone's SDL.dll may lie beside it,
+// so run as that file only a recorded absolute path, stored as text, will do;
+// the program's own folder stands in only for the programs of the install
+// folder. False when there is no usable folder.
+bool libraryFolder(std::string& folder) {
+    folder = installDirectory.valueText();
+    if (!platform::runningAsScreensaverFile()) return true;
+    return installDirectory.holdsText() && platform::isAbsolutePath(folder);
+}
+
 // For the modes that call into SDL: its libraries, found before the first
-// call, from the install directory (the program's own folder only when none
-// is recorded). A failure is said the way the mode can say it.
+// call. A failure is said the way the mode can say it.
 bool libraryMissing(platform::LibraryFailureReport report) {
     platform::setLibraryFailureReport(report);
-    const std::string missing = platform::loadProgramLibraries(installDirectory.valueText());
+    std::string folder;
+    if (!libraryFolder(folder)) {
+        platform::reportLibraryFailure("Amber Bell is not installed properly: reinstall it.");
+        return true;
+    }
+    const std::string missing = platform::loadProgramLibraries(folder);
     if (missing.empty()) return false;
     platform::reportLibraryFailure("Amber Bell cannot load " + missing + ": install Amber Bell again.");
     return true;

@@ -33,6 +33,8 @@ public:
     bool launchProgram(const std::string& name, bool wait);
 
     bool hasValue() const { return data != nullptr; }
+    // A value stored as text (REG_SZ), not as some other type.
+    bool holdsText() const { return data != nullptr && type == platform::registryTypeText; }
 
 private:
     std::string text;

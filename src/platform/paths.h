@@ -41,4 +41,8 @@ std::vector<std::string> skinFolders();
 // the program by name.
 bool runningAsScreensaverFile();
 
+// True for a path that names the same file from any current folder: "/..."
+// on POSIX; "C:\...", "C:/..." or "\\server\..." on Windows.
+bool isAbsolutePath(const std::string& path);
+
 }  // namespace platform

@@ -6,9 +6,10 @@
 // from the system folder, which Windows searches first and where an unrelated
 // SDL.dll may sit. So the search for libraries is narrowed to the system's
 // folders and the install folder, and each is loaded by its full path
-// beforehand: those are the ones every later call uses. A library that fails
-// later (one without a function the program calls) is reported like a missing
-// one and ends the program with exit status 1, never with an exception.
+// beforehand: those are the ones every later call uses. Every function they
+// export as built is then looked up at once, so a library without one is
+// reported like a missing one, before any window opens, and ends the
+// program with exit status 1, never with an exception.
 // Elsewhere the system's loader links the libraries at start and there is
 // nothing to load.
 #pragma once

@@ -23,9 +23,10 @@ else
     reg=reg
 fi
 installed="$program_files/lumivera/Amber Bell"
-# A folder chosen with /D=, which takes no quotes: no blank in its name.
-chosen_dir="$drive_c/Savers/AmberBell"
-chosen_win='C:\Savers\AmberBell'
+# A folder chosen inside Program Files; /D= takes no quotes, so it is typed
+# with Program Files' short name, which setup resolves to the long one.
+chosen_dir="$program_files/Savers/AmberBell"
+chosen_win="C:\\${program_files#$drive_c/}\\Savers\\AmberBell"
 scr="$drive_c/windows/$system_folder/amber-bell.scr"
 start_menu="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Amber Bell"
 cfg="$drive_c/ProgramData/lumivera_Amber Bell_cfg"
@@ -41,14 +42,17 @@ reg_value() {
 has_key() { wine "$reg" query "$1" >/dev/null 2>&1; }
 
 # What a failed run may have left.
-rm -rf "$installed" "$drive_c/Savers" "$scr" "$start_menu"
+rm -rf "$installed" "$program_files/Savers" "$drive_c/Savers" "$scr" "$start_menu"
 wine "$reg" delete "$uninstall_key" /f >/dev/null 2>&1
 
+# Program Files' short name, for /D=, which takes no quotes and so no blank.
+short_programs=$(winepath -s "C:\\${program_files#$drive_c/}" 2>/dev/null)
+[ -n "$short_programs" ] && [[ "$short_programs" != *" "* ]] || fail "Program Files has no short name: '$short_programs'"
+
 # --- a folder the system's code page cannot spell ---------------------------------
-# No blank in it: the installer takes /D= only unquoted.
-wine "$AMBER_WIN32_BUILD/amber-bell-setup.exe" /S '/D=C:\Amber★Bell'; code=$?
+wine "$AMBER_WIN32_BUILD/amber-bell-setup.exe" /S "/D=$short_programs\\Amber★Bell"; code=$?
 [ "$code" = 2 ] || fail "the install into a folder the code page cannot hold ended with $code"
-[ ! -e "$drive_c/Amber★Bell" ] && [ ! -e "$scr" ] || fail "files were installed into 'C:\Amber★Bell'"
+[ ! -e "$program_files/Amber★Bell" ] && [ ! -e "$scr" ] || fail "files were installed into 'Amber★Bell'"
 pass "a folder whose name the ANSI code page cannot hold is refused"
 # expect_settings "name=value ...": what the installed `config.exe show` prints.
 expect_settings() {
@@ -216,8 +220,8 @@ pass "the silent uninstall removes every file, the registry keys, the Start menu
 # --- a second setup -----------------------------------------------------------------
 setup() { wine "$AMBER_WIN32_BUILD/amber-bell-setup.exe" "$@"; code=$?; }
 copies() { find "$drive_c" -name 'Amber Bell.exe' ! -path "$drive_c/Saver Set/*" ! -path "$drive_c/Launch Dir/*"; }
-setup /S "/D=$chosen_win"
-[ "$code" = 0 ] || fail "the install into $chosen_win ended with $code"
+setup /S "/D=$short_programs\\Savers\\AmberBell"
+[ "$code" = 0 ] || fail "the install into $short_programs\\Savers\\AmberBell ended with $code"
 printf x >>"$chosen_dir/preview.ppk"  # a replaced file loses it
 setup /S
 [ "$code" = 0 ] || fail "the second silent setup ended with $code"
@@ -247,31 +251,33 @@ setup /S
 rm "$drive_c/other-file"
 pass "setup gives an older settings file the access every save gives, and takes a hard link's name away"
 
-# The folder outside Program Files is locked before setup copies a file:
-# icacls (a stand-in here, recording in the system folder, setup's working
-# folder then) is handed the folder three times. Without a working icacls,
-# setup ends with 4 and changes nothing.
-native_icacls="$drive_c/windows/$system_folder/icacls.exe"
-record="$drive_c/windows/$system_folder"
-cp -p "$native_icacls" "$work/icacls.exe"
-cp "$AMBER_WIN32_BUILD/tests/stand-in.exe" "$native_icacls"
-rm -f "$record"/{started.txt,ended.txt}
-touch "$record/release"  # each ends as soon as it has recorded
-WINEDLLOVERRIDES="$WINEDLLOVERRIDES;icacls.exe=n" setup /S
-words=$(sed -n 's/^words=//p' "$record/started.txt" 2>/dev/null | tr -d '\r')
-printf 'not a program' >"$native_icacls"
-printf x >>"$chosen_dir/preview.ppk"
-WINEDLLOVERRIDES="$WINEDLLOVERRIDES;icacls.exe=n" setup /S; refused=$code
-cp -p "$work/icacls.exe" "$native_icacls"
-rm -f "$record"/{started.txt,ended.txt,release}
-expected="[\"$chosen_win\" /setowner *S-1-5-32-544 /T /L /Q]
-[\"$chosen_win\" /reset /T /L /Q]
-[\"$chosen_win\" /inheritance:r /grant:r *S-1-5-18:(OI)(CI)F *S-1-5-32-544:(OI)(CI)F *S-1-5-32-545:(OI)(CI)RX /L /Q]"
-[ "$words" = "$expected" ] || fail "icacls was given: $words"
-[ "$refused" = 4 ] && ! cmp -s "$AMBER_SAVER_DIR/preview.ppk" "$chosen_dir/preview.ppk" ||
-    fail "setup without a working icacls ended with $refused, or replaced the files"
+# Only a folder inside Program Files is taken: a fresh one outside (C:\Savers
+# would inherit every user's right to change it), a folder a user made, and
+# Program Files itself are refused with 4, and nothing is made or changed.
+mkdir -p "$drive_c/users/Public/Mine"
+for folder in 'C:\Savers\AmberBell' 'C:\users\Public\Mine' "$short_programs"; do
+    printf x >>"$chosen_dir/preview.ppk"
+    setup /S "/D=$folder"
+    [ "$code" = 4 ] && ! cmp -s "$AMBER_SAVER_DIR/preview.ppk" "$chosen_dir/preview.ppk" ||
+        fail "setup into $folder ended with $code, or replaced the files"
+done
+[ ! -e "$drive_c/Savers" ] && [ -z "$(ls -A "$drive_c/users/Public/Mine")" ] || fail "setup left files outside Program Files"
+rmdir "$drive_c/users/Public/Mine"
 setup /S
-pass "setup locks a folder outside Program Files before it copies, and refuses one it cannot lock"
+pass "setup installs only inside Program Files, as the folder resolves, and refuses any other with 4"
+
+# Something in the settings file's place that setup cannot take away (a
+# folder with a file in it) stops setup with 5 before anything is changed.
+mkdir "$cfg"
+touch "$cfg/kept"
+printf x >>"$chosen_dir/preview.ppk"
+setup /S
+[ "$code" = 5 ] && [ -e "$cfg/kept" ] && ! cmp -s "$AMBER_SAVER_DIR/preview.ppk" "$chosen_dir/preview.ppk" ||
+    fail "setup over a folder in the settings file's place ended with $code, or changed something"
+rm -r "$cfg"
+setup /S
+[ "$code" = 0 ] || fail "setup once the folder went ended with $code"
+pass "setup stops with 5 and changes nothing when the settings file's place cannot be taken over"
 
 # --- setup while a show runs: hashes tell whether anything was replaced ---------------
 hashes() { (cd "$chosen_dir" && md5sum -- * && md5sum "$scr"); }
@@ -281,7 +287,7 @@ printf x >>"$chosen_dir/preview.ppk"
 before=$(hashes)
 setup /S
 [ "$code" = 3 ] || fail "the setup while a show runs ended with $code"
-wine "$chosen_dir/uninstall.exe" /S "_?=$chosen_win"; code=$?  # in place, to wait for its exit code
+wine "$chosen_dir/uninstall.exe" /S "_?=$short_programs\\Savers\\AmberBell"; code=$?  # in place, to wait for its exit code
 [ "$code" = 3 ] || fail "the uninstall while a show runs ended with $code"
 [ "$(hashes)" = "$before" ] || fail "files changed while the show ran: $(diff <(echo "$before") <(hashes))"
 xdotool windowfocus --sync "$window_id" key Escape
@@ -387,4 +393,18 @@ done
 wine reg delete "$desktop_key" /v SCRNSAVE.EXE /f >/dev/null 2>&1
 rm "$drive_c/clear-choice.txt"
 pass "the uninstaller has Explorer clear the desktop user's choice when it names our .scr, and only then"
-rmdir "$drive_c/Savers"
+rmdir "$program_files/Savers"
+
+# --- a signed release ----------------------------------------------------------------
+# Its uninstaller is signed as makensis writes it into setup (once, in the
+# 32-bit prefix).
+if [ -n "${AMBER_SIGNED:-}" ] && [ "$system_folder" = system32 ]; then
+    wine "$AMBER_WIN32_BUILD/signed/amber-bell-setup.exe" /S; code=$?
+    [ "$code" = 0 ] || fail "the signed setup ended with $code"
+    osslsigncode verify -CAfile "$AMBER_SIGNED" -in "$installed/uninstall.exe" 2>&1 |
+        grep -q '^Signature verification: ok' || fail "the installed uninstaller is not signed"
+    wine "$installed/uninstall.exe" /S
+    poll eval '[ ! -e "$installed" ]' || fail "the signed uninstaller left $installed"
+    wineserver -w
+    pass "the signed setup installs a signed uninstaller"
+fi

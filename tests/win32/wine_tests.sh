@@ -134,7 +134,28 @@ out=$(tr -d '\r' <"$work/out")
 cp "$work/SDL.dll.kept" "$install/SDL.dll"
 [ "$code" = 1 ] && grep -qE '^Amber Bell cannot use SDL.dll, which has no function SDL_[A-Za-z_]+: install' <<<"$out" &&
     ! grep -qi 'exception\|c06d007f' <<<"$out" || fail "zlib1.dll as SDL.dll: --version ended with $code: $out"
-pass "SDL and libpng are DLLs loaded from the install folder and nowhere else; a missing one or function is named"
+# One that has the function --version calls and none of the rest is named
+# too: every import is looked up right after the load.
+cp "$tests_dir/partial-sdl.dll" "$install/SDL.dll"
+out=$(wine "$launch/amber-bell.scr" --version 2>&1); code=$?
+out=$(tr -d '\r' <<<"$out")
+cp "$work/SDL.dll.kept" "$install/SDL.dll"
+[ "$code" = 1 ] && grep -qE '^Amber Bell cannot use SDL.dll, which has no function SDL_[A-Za-z_]+: install' <<<"$out" ||
+    fail "an SDL.dll with SDL_Linked_Version alone: --version ended with $code: $out"
+# Run as the .scr, without a recorded folder, or with one that is relative or
+# not plain text, nothing is loaded, not even what lies beside the .scr.
+cp "$install"/*.dll "$launch/"
+for value in "" "/t REG_SZ /d Saver" "/t REG_EXPAND_SZ /d C:\\Empty\\"; do
+    clear_registry
+    [ -z "$value" ] || wine reg add "$key" /v Path $value /f >/dev/null 2>&1 || fail "reg add $value failed"
+    out=$(wine "$launch/amber-bell.scr" --version 2>&1); code=$?
+    out=$(tr -d '\r' <<<"$out")
+    [ "$code" = 1 ] && [ "$out" = "Amber Bell is not installed properly: reinstall it." ] ||
+        fail "the .scr with the Path value '${value:-none}' ended with $code: $out"
+done
+rm "$launch"/*.dll
+set_registry "$install_win"
+pass "SDL and libpng are DLLs loaded from the recorded install folder and nowhere else; a missing one or function is named"
 
 # --- the command-line text ----------------------------------------------------
 # main reads the text behind the program name byte for byte as WinMain gets it

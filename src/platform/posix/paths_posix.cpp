@@ -70,4 +70,8 @@ bool runningAsScreensaverFile() {
     return false;
 }
 
+bool isAbsolutePath(const std::string& path) {
+    return !path.empty() && path[0] == '/';
+}
+
 }  // namespace platform

@@ -45,4 +45,11 @@ bool runningAsScreensaverFile() {
     return length > 4 && length < MAX_PATH && lstrcmpiA(buffer + length - 4, ".scr") == 0;
 }
 
+bool isAbsolutePath(const std::string& path) {
+    const auto separator = [](char c) { return c == '\\' || c == '/'; };
+    const bool drive = path.size() >= 3 && IsCharAlphaA(path[0]) && path[1] == ':' && separator(path[2]);
+    const bool share = path.size() >= 3 && separator(path[0]) && separator(path[1]) && !separator(path[2]);
+    return drive || share;
+}
+
 }  // namespace platform

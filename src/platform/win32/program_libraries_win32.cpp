@@ -6,7 +6,8 @@
 #include <string>
 
 #include "platform/program_libraries.h"
-#include "program_dlls.h"  // made by the build from its list of the DLLs
+#include "program_dll_functions.h"  // made by the build from the DLLs' export lists
+#include "program_dlls.h"           // made by the build from its list of the DLLs
 
 namespace platform {
 
@@ -15,6 +16,10 @@ namespace {
 // Each before the ones that import it, so that every import names a library
 // already loaded from the same folder.
 const char* const libraries[] = {AMBER_PROGRAM_DLLS};
+
+// For each delay-loaded DLL (programDllFunctions): its name, every function
+// it exports, a null; then a null.
+const char* const* const libraryFunctions = programDllFunctions;
 
 LibraryFailureReport failureReport = LibraryFailureReport::printedLine;
 
@@ -35,27 +40,31 @@ Function kernelFunction(const char* name) {
 }
 
 // Libraries loaded by name come from the system's folders and `folder` only;
-// never from the current folder or PATH. Windows 7 without KB2533623 lacks
-// the calls: there the current folder at least is taken out of the search.
-// True when the narrowed search is in place.
+// never from the current folder or PATH. The folder is added before the
+// default is narrowed, so that a narrowed search always includes it. Windows
+// 7 without KB2533623 lacks the calls: there the current folder at least is
+// taken out of the search. True when the narrowed search is in place.
 bool narrowLibrarySearch(const std::string& folder) {
     using SetDefault = BOOL(WINAPI*)(DWORD);
     using AddDirectory = void*(WINAPI*)(PCWSTR);
+    using RemoveDirectory = BOOL(WINAPI*)(void*);
     const auto setDefault = kernelFunction<SetDefault>("SetDefaultDllDirectories");
     const auto addDirectory = kernelFunction<AddDirectory>("AddDllDirectory");
+    const auto removeDirectory = kernelFunction<RemoveDirectory>("RemoveDllDirectory");
     std::wstring wide = wideText(folder);
     while (wide.size() > 3 && wide.back() == L'\\') wide.pop_back();  // "C:\" keeps its own
-    if (setDefault && addDirectory && !wide.empty() && setDefault(LOAD_LIBRARY_SEARCH_DEFAULT_DIRS) &&
-        addDirectory(wide.c_str())) {
-        return true;
-    }
+    void* added = setDefault && addDirectory && removeDirectory && !wide.empty() ? addDirectory(wide.c_str()) : nullptr;
+    if (added && setDefault(LOAD_LIBRARY_SEARCH_DEFAULT_DIRS)) return true;
+    if (added) removeDirectory(added);
     SetDllDirectoryW(L"");
     return false;
 }
 
 std::string importName(const DelayLoadInfo& info) {
     if (info.dlp.fImportByName) return info.dlp.szProcName ? info.dlp.szProcName : "?";
-    return "#" + std::to_string(info.dlp.dwOrdinal);
+    std::string ordinal = "#";
+    ordinal += std::to_string(info.dlp.dwOrdinal);
+    return ordinal;
 }
 
 // Called by the delay-load helper when a library or one of its functions
@@ -72,6 +81,24 @@ FARPROC WINAPI delayLoadFailed(unsigned notification, PDelayLoadInfo info) {
         return nullptr;
     }
     ExitProcess(1);
+}
+
+// Every function the libraries export as built, looked up once they are
+// loaded: a wrong library (another build, another DLL under the name) is
+// named before any window opens, not on the first call into it, and ends the
+// program as the failure hook does. GNU ld fills no delay-import directory,
+// so the delay-load helper's own way to load every import finds nothing.
+void checkLibraryFunctions() {
+    for (const char* const* entry = libraryFunctions; *entry; ++entry) {
+        const char* library = *entry;
+        const HMODULE module = GetModuleHandleA(library);
+        for (++entry; *entry; ++entry) {
+            if (module && GetProcAddress(module, *entry)) continue;
+            reportLibraryFailure(std::string("Amber Bell cannot use ") + library + ", which has no function " + *entry +
+                                 ": install Amber Bell again.");
+            ExitProcess(1);
+        }
+    }
 }
 
 }  // namespace
@@ -96,7 +123,8 @@ void reportLibraryFailure(const std::string& text) {
 
 std::string loadProgramLibraries(const std::string& installFolder) {
     __pfnDliFailureHook2 = delayLoadFailed;
-    // Each library's own imports are looked for in its folder first.
+    // Each library's own imports are looked for in its folder first. Once the
+    // default search is narrowed, only the search flags may be passed.
     const DWORD flags = narrowLibrarySearch(installFolder)
                             ? LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_DEFAULT_DIRS
                             : LOAD_WITH_ALTERED_SEARCH_PATH;
@@ -106,6 +134,7 @@ std::string loadProgramLibraries(const std::string& installFolder) {
         const std::string path = installFolder + name;
         if (!LoadLibraryExW(wideText(path).c_str(), nullptr, flags)) return path;
     }
+    checkLibraryFunctions();
     return {};
 }
 
