@@ -1,11 +1,8 @@
-# The Windows installer: makensis (Debian's nsis) packs the saver folder into
-# build-win32/amber-bell-setup.exe (packaging/windows/amber-bell.nsi).
-find_program(AMBER_MAKENSIS makensis)
-if(NOT AMBER_MAKENSIS)
-  message(WARNING "makensis not found (Debian package nsis): no installer is made")
-  return()
-endif()
-set(AMBER_SETUP ${CMAKE_BINARY_DIR}/amber-bell-setup.exe)
+# What the Windows installer is made of: setup's helpers, the notices and the
+# lists of files. makensis packs them with the saver folder into
+# amber-bell-setup.exe (packaging/windows/amber-bell.nsi) through the script
+# make-installer made here; scripts/build-windows runs it with Debian 13's
+# NSIS, in a system of its own, once the build is done.
 set(script ${PROJECT_SOURCE_DIR}/packaging/windows/amber-bell.nsi)
 
 # The finish page starts its programs through it, as the desktop's user; it
@@ -63,29 +60,22 @@ ${package_lines}!macroend
 !macro ForEachLibrary DO
 ${library_lines}!macroend
 " @ONLY)
-list(TRANSFORM AMBER_PACKAGES PREPEND ${AMBER_SAVER_DIR}/ OUTPUT_VARIABLE package_files)
 
-# makensis's command, once: the build makes the unsigned installer with it, and
-# scripts/build-windows --sign a signed one from signed copies of the files.
-set(make_installer ${CMAKE_BINARY_DIR}/make-installer)
-file(CONFIGURE OUTPUT ${make_installer} CONTENT [=[#!/usr/bin/env bash
+# makensis's command: scripts/build-windows makes the installer with it from
+# the build, and a signed one from signed copies of the files.
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/make-installer CONTENT [=[#!/usr/bin/env bash
 # Made by cmake/InstallerWin32.cmake: makes the installer from a saver folder
 # and a folder of setup's helpers; with CERT and KEY, setup and its
 # uninstaller are signed as makensis writes them (packaging/windows/sign-file).
 #   make-installer SAVER_DIR HELPER_DIR OUT_FILE [CERT KEY]
 set -euo pipefail
 sign=()
-[ $# -lt 5 ] || sign=("-DSIGN_FILE=bash "@PROJECT_SOURCE_DIR@/packaging/windows/sign-file" "$4" "$5"")
-exec "@AMBER_MAKENSIS@" -V2 -DVERSION=@PROJECT_VERSION@ "-DSAVER_DIR=$1" "-DART_DIR=@AMBER_WINDOWS_ART_DIR@"     "-DFILE_LISTS_NSH=@file_lists_nsh@" "-DAS_DESKTOP_USER=$2/as-desktop-user.exe"     "-DSETTINGS_ACCESS=$2/settings-access.exe" "-DINSTALL_FOLDER=$2/install-folder.exe" "-DOUT_FILE=$3"     "${sign[@]}" "@script@"
+[ $# -lt 5 ] || sign=("-DSIGN_FILE=bash \"@PROJECT_SOURCE_DIR@/packaging/windows/sign-file\" \"$4\" \"$5\"")
+exec makensis -V2 -DVERSION=@PROJECT_VERSION@ "-DSAVER_DIR=$1" "-DART_DIR=@AMBER_WINDOWS_ART_DIR@" \
+    "-DFILE_LISTS_NSH=@file_lists_nsh@" "-DAS_DESKTOP_USER=$2/as-desktop-user.exe" \
+    "-DSETTINGS_ACCESS=$2/settings-access.exe" "-DINSTALL_FOLDER=$2/install-folder.exe" "-DOUT_FILE=$3" \
+    "${sign[@]}" "@script@"
 ]=] @ONLY)
-add_custom_command(OUTPUT ${AMBER_SETUP}
-  COMMAND bash ${make_installer} ${AMBER_SAVER_DIR} ${CMAKE_BINARY_DIR}/installer ${AMBER_SETUP}
-  DEPENDS ${script} ${file_lists_nsh} amber-bell amber-config as-desktop-user settings-access install-folder artwork
-          saver_dlls
-          ${AMBER_WIN32_DLL_FILES}
-          ${AMBER_WINDOWS_ART_DIR}/amber-bell.ico ${AMBER_WINDOWS_ART_DIR}/installer-header.bmp
-          ${AMBER_WINDOWS_ART_DIR}/installer-side.bmp
-          ${package_files} ${AMBER_SAVER_DIR}/preview.ppk ${notice_files}
-  COMMENT "Making the installer amber-bell-setup.exe"
-  VERBATIM)
-add_custom_target(installer ALL DEPENDS ${AMBER_SETUP})
+# Everything the installer takes from the build, made by the build.
+add_custom_target(installer_parts ALL DEPENDS amber-bell amber-config as-desktop-user settings-access install-folder
+                  artwork saver_dlls ${notice_files} ${file_lists_nsh})
