@@ -16,36 +16,27 @@ mapfile -t dlls <"$AMBER_WIN32_BUILD/program-dlls.txt"
 ours=("$saver/amber-bell.scr" "$saver/Amber Bell.exe" "$saver/config.exe" "$AMBER_WIN32_BUILD"/installer/*.exe)
 libraries=("${dlls[@]/#/$saver/}")
 
-for file in "${ours[@]}" "${libraries[@]}" "$AMBER_WIN32_BUILD/amber-bell-setup.exe"; do
+setup=$AMBER_WIN32_BUILD/amber-bell-setup.exe
+for file in "${ours[@]}" "${libraries[@]}" "$setup"; do
     name=${file#"$AMBER_WIN32_BUILD"/}
     flags=$($objdump -p "$file" | sed -n 's/^DllCharacteristics[[:space:]]*//p')
-    (( 0x$flags & 0x40 )) || fail "$name: no DYNAMIC_BASE ($flags)"
-    (( 0x$flags & 0x100 )) || fail "$name: no NX_COMPAT ($flags)"
-    [ "$name" != amber-bell-setup.exe ] || continue
+    (( 0x$flags & 0x40 && 0x$flags & 0x100 )) || fail "$name: not both DYNAMIC_BASE and NX_COMPAT ($flags)"
+    [ "$file" != "$setup" ] || continue
     sections=$($objdump -h "$file" | awk '$1 ~ /^[0-9]+$/ { print $2 }')
     grep -qx .reloc <<<"$sections" || fail "$name: no .reloc section, so ASLR cannot move it"
-done
-pass "every program and DLL is movable by ASLR; they and setup have NX_COMPAT"
-
-for file in "${ours[@]}" "${libraries[@]}"; do
-    name=${file#"$AMBER_WIN32_BUILD"/}
-    # libssp's message is linked in with its __stack_chk_fail.
+    ! grep -q '^\.debug' <<<"$sections" || fail "$name: debug sections left"
+    # libssp's message comes with its __stack_chk_fail.
     grep -qaF 'stack smashing detected' "$file" || fail "$name: no stack protector"
-    debug=$($objdump -h "$file" | awk '$2 ~ /^\.debug/ { print $2 }')
-    [ -z "$debug" ] || fail "$name: debug sections left: $debug"
 done
-pass "our programs and the DLLs have stack canaries and no debug sections"
+pass "every program and DLL is movable by ASLR, has stack canaries and no debug sections; all and setup have NX_COMPAT"
 
 if [ -n "${AMBER_SIGNED:-}" ]; then
     signed=$AMBER_WIN32_BUILD/signed
-    files=("$signed"/saver/*.scr "$signed"/saver/*.exe "$signed"/saver/*.dll "$signed"/installer/*.exe
-           "$signed/amber-bell-setup.exe")
-    [ "${#files[@]}" -gt 5 ] || fail "too few signed files: ${files[*]}"
-    for file in "${files[@]}"; do
+    for file in "$signed"/saver/*.{scr,exe,dll} "$signed"/installer/*.exe "$signed/amber-bell-setup.exe"; do
         osslsigncode verify -CAfile "$AMBER_SIGNED" -in "$file" 2>&1 | grep -q '^Signature verification: ok' ||
-            fail "${file#"$signed"/} does not verify: $(osslsigncode verify -CAfile "$AMBER_SIGNED" -in "$file" 2>&1 | tail -n 3)"
+            fail "${file#"$signed"/} does not verify against the test certificate"
     done
-    for file in "$saver"/*.scr "$AMBER_WIN32_BUILD/amber-bell-setup.exe"; do
+    for file in "$saver"/*.scr "$setup"; do
         osslsigncode verify -in "$file" >/dev/null 2>&1 && fail "the unsigned build's ${file##*/} has a signature"
     done
     pass "scripts/build-windows --sign signs every program, DLL and setup; the build itself stays unsigned"
