@@ -96,7 +96,7 @@ HostOptions readHostOptions(const std::string& commandLine, Settings& settings, 
             }
         } else if (isMultisample) {
             if (value == "on" || value == "off") {
-                options.multisample = value == "on";
+                options.multisample = value == "on" ? platform::Multisampling::on : platform::Multisampling::off;
             } else {
                 warnings += word + " takes on|off, not \"" + value + "\"; ignored\n";
             }
@@ -124,7 +124,7 @@ std::string hostOptionsHelp() {
             std::string(showChoiceValues("calendar")) + ": weeks from Sunday by default, from Monday in Russian");
     addHelp(help, "--multisample on|off",
             "smooth edges with 4x multisampling, or ask for no multisampled buffers at all (much faster "
-            "on software OpenGL); default on");
+            "on software OpenGL); by default on, but not full screen on software OpenGL");
     for (const platform::HostWindowOption& option : platform::hostWindowOptions()) {
         const std::string value = option.valueName ? std::string(" ") + option.valueName : "";
         addHelp(help, "--" + std::string(option.name) + value, option.help);

@@ -11,8 +11,10 @@
 //   -clock-size K    near (large) | far (small)
 //   -calendar K      off | default | russian
 //   -multisample K   on | off: ask for 4x multisampled buffers (smooth edges)
-//                    or for none at all; default on. A host's window keeps
-//                    the host's visual: off then leaves its samples unused
+//                    or for none at all; by default on, but not full screen
+//                    on a software rasteriser (platform/gl_renderer.h). A
+//                    host's window keeps the host's visual: off then leaves
+//                    its samples unused
 // The show choices win over the settings file (settings/show_choices.h).
 // The words naming a host's window ("-root", "-window-id N":
 // platform/host_window.h) are left to their reader, and words without a
@@ -25,11 +27,12 @@
 #include <optional>
 #include <string>
 
+#include "platform/gl_renderer.h"
 #include "settings/settings.h"
 
 struct HostOptions {
     std::optional<uint32_t> frameDelayUs;  // set when -delay was given
-    bool multisample = true;
+    platform::Multisampling multisample = platform::Multisampling::automatic;
 };
 
 constexpr uint32_t maxFrameDelayUs = 1000000;

@@ -4,6 +4,7 @@
 #include "app/host_options.h"
 #include "app/install_directory.h"
 #include "app/show_packages.h"
+#include "platform/gl_renderer.h"
 #include "platform/paths.h"
 #include "platform/registry.h"
 #include "settings/settings_path.h"
@@ -64,5 +65,11 @@ std::string usageText(SwitchRule rule) {
 std::string versionText() {
     // The SDL is the one loaded now, not the one built against: bug reports
     // need to know which of the libraries called SDL 1.2 drew the show.
-    return std::string("amber-bell ") + AMBER_VERSION_TEXT + "\nSDL: " + describeSdlLibrary(linkedSdlLibrary()) + "\n";
+    std::string text = std::string("amber-bell ") + AMBER_VERSION_TEXT + "\nSDL: " +
+                       describeSdlLibrary(linkedSdlLibrary()) + "\n";
+    // And the GL the full-screen show will draw with, with the set-up it
+    // chooses for it, where that can be told without drawing.
+    const std::string gl = platform::describeGlSetUp(platform::Multisampling::automatic, platform::screenGlRenderer());
+    if (!gl.empty()) text += "GL: " + gl + "\n";
+    return text;
 }

@@ -14,21 +14,26 @@
 
 #include <cstdint>
 
+#include "platform/gl_renderer.h"
+
 namespace platform {
 
-// The window to draw into: its X window id and size in pixels.
+// The window to draw into: its X window id and size in pixels, and whether
+// its visual was asked to be multisampled.
 struct ScreenWindow {
     uint64_t id = 0;
     int32_t width = 0;
     int32_t height = 0;
+    bool multisample = false;
 };
 
 // Opens the window, mapped, raised and focused, with an invisible pointer.
 // `width` and `height`: the picture's size; 0 x 0 for the whole screen.
-// `multisample`: a visual with 4 samples where the GL offers one, else a
-// plain one. False where the platform makes no such window, or there is no
-// X display to make it on. One window per process.
-bool openScreenWindow(int32_t width, int32_t height, bool multisample, ScreenWindow& window);
+// `multisampling`: whether to ask for a visual with 4 samples (where the GL
+// offers one; else a plain one), automatic by the screen's renderer
+// (wantsMultisampling). False where the platform makes no such window, or
+// there is no X display to make it on. One window per process.
+bool openScreenWindow(int32_t width, int32_t height, Multisampling multisampling, ScreenWindow& window);
 
 // Destroys it; call after the video library has let it go. Safe without one.
 void closeScreenWindow();

@@ -16,6 +16,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/gl_renderer.h"
+
 struct EyePoint {
     double x = 0, y = 0, z = 0;
 };
@@ -27,9 +29,12 @@ public:
     // to stderr and ends the process with exit code 1.
     // When a screensaver host named a window of its own (platform/host_window.h)
     // the display draws into that window at its size instead, not full-screen.
-    // `multisample` asks for 4x multisampled buffers (dropped when the driver
-    // has none); false asks for no multisampled buffers at all.
-    Display(int32_t width, int32_t height, int32_t depth, bool multisample = true);
+    // `multisampling` on asks for 4x multisampled buffers (dropped when the
+    // driver has none); off asks for no multisampled buffers at all;
+    // automatic asks for them unless the screen's GL is a software rasteriser
+    // (platform/gl_renderer.h), where they would halve the frame rate.
+    explicit Display(int32_t width, int32_t height, int32_t depth,
+                     platform::Multisampling multisampling = platform::Multisampling::automatic);
     // Adopts the GL context current on this thread; no SDL video.
     static std::unique_ptr<Display> onCurrentContext(int32_t width, int32_t height);
     ~Display();

@@ -97,19 +97,25 @@ void hidePointer(const SdlStartup& startup) {
 // The show's own window on the platforms that make one, where the video
 // driver is the window system's (a user's SDL_VIDEODRIVER naming another
 // gets that library's own full screen).
-uint64_t openOwnWindow(int32_t& width, int32_t& height, bool multisample, const char* windowSystem) {
+// `multisample` becomes what the window's visual was asked for.
+uint64_t openOwnWindow(int32_t& width, int32_t& height, platform::Multisampling multisampling, bool& multisample,
+                       const char* windowSystem) {
     const char* userDriver = std::getenv("SDL_VIDEODRIVER");
     if (userDriver && (!windowSystem || std::string(userDriver) != windowSystem)) return 0;
     platform::ScreenWindow window;
-    if (!platform::openScreenWindow(width, height, multisample, window)) return 0;
+    if (!platform::openScreenWindow(width, height, multisampling, window)) return 0;
     width = window.width;
     height = window.height;
+    multisample = window.multisample;
     return window.id;
 }
 
 }  // namespace
 
-Display::Display(int32_t width, int32_t height, int32_t depth, bool multisample) {
+Display::Display(int32_t width, int32_t height, int32_t depth, platform::Multisampling multisampling) {
+    // A host's window, or the library's own full screen, keeps what it was
+    // asked for before; only our own window can ask the renderer first.
+    bool multisample = multisampling != platform::Multisampling::off;
     platform::HostWindow host;
     switch (platform::findHostWindow(host)) {
     case platform::HostWindowState::Found:
@@ -137,7 +143,9 @@ Display::Display(int32_t width, int32_t height, int32_t depth, bool multisample)
     }
     const bool desktopMode = hostWindow == 0 && width == 0 && height == 0 && depth == 0;
     // 0 x 0: the whole screen, whose size the window tells.
-    if (hostWindow == 0) request.ownWindowId = ownWindow = openOwnWindow(width, height, multisample, request.windowSystem);
+    if (hostWindow == 0) {
+        request.ownWindowId = ownWindow = openOwnWindow(width, height, multisampling, multisample, request.windowSystem);
+    }
     const SdlStartup startup = sdlStartup(linkedSdlLibrary(), request);
     for (const std::string& assignment : startup.environment) platform::putEnvironment(assignment);
     if (SDL_Init(SDL_INIT_VIDEO) < 0) failVideo("Video initialization failed: %s\n");

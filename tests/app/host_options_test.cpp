@@ -60,11 +60,12 @@ TEST(HostOptions, BadDelaysKeepTheDefaultAndSayWhy) {
 }
 
 TEST(HostOptions, MultisampleOnUnlessTurnedOff) {
-    EXPECT_TRUE(read("").options.multisample);
-    EXPECT_FALSE(read("--multisample off").options.multisample);
-    EXPECT_TRUE(read("-multisample off -multisample on").options.multisample);
+    using platform::Multisampling;
+    EXPECT_EQ(read("").options.multisample, Multisampling::automatic);
+    EXPECT_EQ(read("--multisample off").options.multisample, Multisampling::off);
+    EXPECT_EQ(read("-multisample off -multisample on").options.multisample, Multisampling::on);
     const Read bad = read("--multisample 0");
-    EXPECT_TRUE(bad.options.multisample);
+    EXPECT_EQ(bad.options.multisample, Multisampling::automatic);
     EXPECT_EQ(bad.warnings, "--multisample takes on|off, not \"0\"; ignored\n");
 }
 

@@ -7,15 +7,11 @@
 #include <X11/keysym.h>
 #include <unistd.h>
 
-#include <initializer_list>
-
-#include "platform/loaded_library.h"
+#include "platform/posix/glx_renderer.h"
 
 namespace platform {
 namespace {
 
-// The program links libGL, which has loaded GLX by now; looked up at run time
-// so that the tests, which draw offscreen through EGL, never link GLX.
 using ChooseVisual = XVisualInfo* (*)(::Display*, int, int*);
 
 struct OwnWindow {
@@ -27,15 +23,6 @@ struct OwnWindow {
 };
 OwnWindow own;
 
-ChooseVisual glxChooseVisual() {
-    for (const char* library : {"libGLX.so.0", "libGL.so.1"}) {
-        if (void* function = loadedLibraryFunction(library, "glXChooseVisual")) {
-            return reinterpret_cast<ChooseVisual>(function);
-        }
-    }
-    return nullptr;
-}
-
 // A visual the GL can draw double-buffered with a depth buffer into; the
 // screen's default visual when GLX has none to offer (the video library then
 // says what is missing).
@@ -44,7 +31,7 @@ XVisualInfo chooseVisual(::Display* display, bool multisample) {
     XVisualInfo chosen{};
     chosen.visual = DefaultVisual(display, screen);
     chosen.depth = DefaultDepth(display, screen);
-    ChooseVisual choose = glxChooseVisual();
+    const auto choose = reinterpret_cast<ChooseVisual>(glxFunction("glXChooseVisual"));
     if (!choose) return chosen;
     int sampled[] = {GLX_RGBA, GLX_RED_SIZE, 8, GLX_GREEN_SIZE, 8, GLX_BLUE_SIZE, 8, GLX_DEPTH_SIZE, 24,
                      GLX_DOUBLEBUFFER, GLX_SAMPLE_BUFFERS, 1, GLX_SAMPLES, 4, None};
@@ -98,7 +85,7 @@ Window makeWindow(::Display* display, Window parent, int x, int y, int width, in
 
 }  // namespace
 
-bool openScreenWindow(int32_t width, int32_t height, bool multisample, ScreenWindow& window) {
+bool openScreenWindow(int32_t width, int32_t height, Multisampling multisampling, ScreenWindow& window) {
     if (own.display) return false;
     own.display = XOpenDisplay(nullptr);
     if (!own.display) return false;
@@ -110,6 +97,7 @@ bool openScreenWindow(int32_t width, int32_t height, bool multisample, ScreenWin
         width = screenWidth;
         height = screenHeight;
     }
+    const bool multisample = wantsMultisampling(multisampling, glxRenderer(display, screen));
     const XVisualInfo visual = chooseVisual(display, multisample);
     own.colormap = XCreateColormap(display, root, visual.visual, AllocNone);
     own.invisible = invisibleCursor(display, root);
@@ -126,7 +114,7 @@ bool openScreenWindow(int32_t width, int32_t height, bool multisample, ScreenWin
     while (event.type != MapNotify) XWindowEvent(display, own.cover, StructureNotifyMask, &event);
     XSetInputFocus(display, own.cover, RevertToParent, CurrentTime);
     XSync(display, False);
-    window = {own.picture, width, height};
+    window = {own.picture, width, height, multisample};
     return true;
 }
 

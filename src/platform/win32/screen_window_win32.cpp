@@ -4,7 +4,7 @@
 
 namespace platform {
 
-bool openScreenWindow(int32_t, int32_t, bool, ScreenWindow&) {
+bool openScreenWindow(int32_t, int32_t, Multisampling, ScreenWindow&) {
     return false;
 }
 
