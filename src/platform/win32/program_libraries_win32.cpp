@@ -17,10 +17,6 @@ namespace {
 // already loaded from the same folder.
 const char* const libraries[] = {AMBER_PROGRAM_DLLS};
 
-// For each delay-loaded DLL (programDllFunctions): its name, every function
-// it exports, a null; then a null.
-const char* const* const libraryFunctions = programDllFunctions;
-
 LibraryFailureReport failureReport = LibraryFailureReport::printedLine;
 
 std::wstring wideText(const std::string& text) {
@@ -89,7 +85,9 @@ FARPROC WINAPI delayLoadFailed(unsigned notification, PDelayLoadInfo info) {
 // program as the failure hook does. GNU ld fills no delay-import directory,
 // so the delay-load helper's own way to load every import finds nothing.
 void checkLibraryFunctions() {
-    for (const char* const* entry = libraryFunctions; *entry; ++entry) {
+    // programDllFunctions: each DLL's name, every function it exports, a null;
+    // then a null.
+    for (const char* const* entry = programDllFunctions; *entry; ++entry) {
         const char* library = *entry;
         const HMODULE module = GetModuleHandleA(library);
         for (++entry; *entry; ++entry) {
