@@ -16,10 +16,7 @@ namespace {
 std::list<wl_resource*> watchers;
 uint32_t mode = ORG_KDE_KWIN_DPMS_MODE_ON;
 
-void tell(wl_resource* dpms) {
-    org_kde_kwin_dpms_send_mode(dpms, mode);
-    org_kde_kwin_dpms_send_done(dpms);
-}
+void tell(wl_resource* dpms) { org_kde_kwin_dpms_send_mode(dpms, mode), org_kde_kwin_dpms_send_done(dpms); }
 
 void forget(wl_resource* dpms) { watchers.remove(dpms); }
 

@@ -154,8 +154,7 @@ poll the_show || fail "no show beside the DPMS output: $(cat "$errors")"
 kill -USR1 "$DPMS_PID"
 poll 5 eval '! kill -0 "$show" 2>/dev/null' || fail "the show kept running with the screen off"
 said "the show ended: the displays were powered off" "KWin's DPMS off was not named"
-kill -USR2 "$DPMS_PID"
-user_input
+kill -USR2 "$DPMS_PID"; user_input
 poll the_show || fail "no show once the screen came back: $(cat "$errors")"
 stop_watcher
 kill -TERM "$DPMS_PID"; wait_exit "$DPMS_PID"

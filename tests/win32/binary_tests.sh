@@ -13,11 +13,11 @@ source "$AMBER_TEST_SUPPORT/e2e-lib.sh"
 objdump=i686-w64-mingw32-objdump
 saver=$AMBER_SAVER_DIR
 mapfile -t dlls <"$AMBER_WIN32_BUILD/program-dlls.txt"
-ours=("$saver/amber-bell.scr" "$saver/Amber Bell.exe" "$saver/config.exe" "$AMBER_WIN32_BUILD"/installer/*.exe)
-libraries=("${dlls[@]/#/$saver/}")
+ours=("$saver/amber-bell.scr" "$saver/Amber Bell.exe" "$saver/config.exe" "$AMBER_WIN32_BUILD"/installer/*.exe
+      "${dlls[@]/#/$saver/}")
 
 setup=$AMBER_WIN32_BUILD/amber-bell-setup.exe
-for file in "${ours[@]}" "${libraries[@]}" "$setup"; do
+for file in "${ours[@]}" "$setup"; do
     name=${file#"$AMBER_WIN32_BUILD"/}
     flags=$($objdump -p "$file" | sed -n 's/^DllCharacteristics[[:space:]]*//p')
     (( 0x$flags & 0x40 && 0x$flags & 0x100 )) || fail "$name: not both DYNAMIC_BASE and NX_COMPAT ($flags)"
