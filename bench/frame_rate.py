@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """Whole-show frame-rate benchmark on the real program.
 
-Runs the screensaver (every overlay on, 1024x768) and the empty program with
-the same GL set-up (empty-show: clear and swap only) one after the other on
-the X display (bench/frame-rate runs it on a virtual one of that size), notes the time of every buffer swap
+Runs the screensaver (every overlay on, full screen in the display's mode)
+and the empty program with the same GL set-up (empty-show: clear and swap
+only) one after the other on the X display (bench/frame-rate runs it on a
+virtual one, 1024x768 or --size WxH), notes the time of every buffer swap
 (frame_clock.so through LD_PRELOAD), and prints for each: the time from
 starting the process to its first frame, the frames of every second, and the
 steady mean after the small hearts have filled in and the emblem has joined.
@@ -12,6 +13,11 @@ With --breakdown it also runs the show with one content element at a time
 replaced by an empty model (a copy of the packages, rewritten with the
 package tool, pak), so each element's cost per frame is the difference of
 the mean frame times.
+
+With --floors it also runs the floor (the empty program drawing one
+screen-filling textured quad a frame) and the show unpaced (-delay 0: not held
+to 60 frames a second when the swap does not wait for the display), and gives
+the show's frame time as a multiple of the floor's.
 
 With --sdl12-compat it also runs the show on sdl12-compat (Debian 12's
 libsdl1.2-compat, SDL 1.2 over SDL 2) in place of the classic library, and
@@ -87,8 +93,9 @@ def saver_without(build, saver, element, into):
 
 
 def settings_bytes():
-    """Frame counter, digital 12-hour clock (large), calendar; row 3: 1024x768."""
-    head = struct.pack("<iii", 1, 0, 0) + bytes([0]) + struct.pack("<ii", 0, 3)
+    """Frame counter, digital 12-hour clock (large), calendar; resolution row
+    0: the display's own mode, so the virtual screen's size is the show's."""
+    head = struct.pack("<iii", 1, 0, 0) + bytes([0]) + struct.pack("<ii", 0, 0)
     return head + bytes([1, 1, 0, 0, 1, 1, 0])
 
 
@@ -96,6 +103,11 @@ def cpu_seconds(pid):
     """User and system time of the process and all its threads so far."""
     fields = open(f"/proc/{pid}/stat").read().rsplit(")", 1)[1].split()
     return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
+
+UNPACED = "the show, unpaced (-delay 0)"
+FLOOR = "empty program + screen-filling quad"
+EMPTY = "empty program (same GL set-up)"
 
 
 # Where Debian 12's libsdl1.2-compat keeps its SDL 1.2.
@@ -173,7 +185,8 @@ def main():
                         help="also run the show of this folder (e.g. other artwork); may repeat")
     parser.add_argument("--no-empty", action="store_true", help="leave out the empty program")
     parser.add_argument("--floors", action="store_true",
-                        help="also the empty program drawing one screen-filling textured quad a frame")
+                        help="also the empty program drawing one screen-filling textured quad a frame, and the "
+                             "show unpaced, and compare their frame times")
     parser.add_argument("--sdl12-compat", action="store_true",
                         help="also the show on sdl12-compat, compared with classic SDL 1.2")
     parser.add_argument("--repeat", type=int, default=1,
@@ -194,10 +207,13 @@ def main():
         env = dict(os.environ, XDG_CONFIG_HOME=config, LD_PRELOAD=clock,
                    AMBER_BELL_SYSCONFDIR=os.path.join(work, "etc"))
 
-        subjects = [("empty program (same GL set-up)", empty, None)] if not args.no_empty else []
+        subjects = [(EMPTY, empty, None)] if not args.no_empty else []
         if args.floors:
-            subjects.append(("empty program + screen-filling quad", [empty, "--background"], None))
+            subjects.append((FLOOR, [empty, "--background"], None))
         subjects.append(("the show", os.path.join(saver, "amber-bell"), None))
+        if args.floors:
+            # Unpaced, so its frame time is what the frame costs, to set against the floor's.
+            subjects.append((UNPACED, [os.path.join(saver, "amber-bell"), "-delay", "0"], None))
         if args.sdl12_compat:
             if not os.path.isdir(SDL12_COMPAT):
                 sys.exit(f"{SDL12_COMPAT} is missing: apt-get install libsdl1.2-compat")
@@ -229,6 +245,13 @@ def main():
             print(f"\nmedians of {args.repeat} rounds:")
             for r in results:
                 print_row(r, "")
+        if args.floors:
+            by_name = {r["name"]: r for r in results}
+            unpaced, floor = by_name[UNPACED], by_name[FLOOR]
+            print(f"\nthe show's frame time against the floor's: {floor['mean_fps'] / unpaced['mean_fps']:.2f} x")
+            if EMPTY in by_name:
+                print(f"the show's first frame against the empty program's: "
+                      f"{by_name['the show']['first_ms'] / by_name[EMPTY]['first_ms']:.2f} x")
         if args.sdl12_compat:
             classic, compat = (next(r for r in results if r["name"] == n)
                                for n in ("the show", "the show on sdl12-compat"))
