@@ -12,6 +12,7 @@
 #include "content/heart.h"
 #include "content/show_models.h"
 #include "scene/attach_calls.h"
+#include "scene/backdrop.h"
 #include "scene/behaviours.h"
 #include "scene/hooks.h"
 #include "scene/scene_node.h"
@@ -27,12 +28,16 @@ SceneNode* makeBackground() {
     background->setScale(4.0, 3.0, 3.0);
     background->setTranslation(0, 0, -100);
     background->setRotation(0, 180, 180);
+    if (isFlatBackdrop(*background)) background->addHook(hookBackdrop, 0);
     return background;
 }
 
-SceneNode* makeHeartGroup(double sign, double startAngle) {
+// Behind a flat backdrop, the small hearts that fly past it are clipped away
+// as its depth would have hidden them.
+SceneNode* makeHeartGroup(double sign, double startAngle, bool behindBackdropClipped) {
     auto* group = new SceneNode;
     group->addHook(hookLighting, 0);
+    if (behindBackdropClipped) group->addHook(hookClipBehindBackdrop, 0);
     group->setTranslation(0, -6, -5);
     group->setRotation(-70, 0, 0);
     BoundCall spin = endlessCall();
@@ -108,10 +113,11 @@ void buildScene(Show& show) {
     resetCalendarMemory();
     frameCount = 0;
 
-    show.worldRoot->addChild(makeBackground());
+    SceneNode* background = makeBackground();
+    show.worldRoot->addChild(background);
     const double sign = 1 - 2 * (std::rand() % 2);
     const double startAngle = (std::rand() % 3600) / 10;
-    show.worldRoot->addChild(makeHeartGroup(sign, startAngle));
+    show.worldRoot->addChild(makeHeartGroup(sign, startAngle, isFlatBackdrop(*background)));
 
     SceneNode& overlay = *show.overlayRoot;
     if (settings.showCalendar) overlay.addChild(makeCalendar(layout, settings.russianCalendar));

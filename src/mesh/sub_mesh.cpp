@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+
 #include "mesh/sub_mesh_record.h"
 #include "package/byte_cursor.h"
 #include "package/texture_cache.h"
@@ -52,34 +54,69 @@ bool SubMesh::read(ByteCursor& cursor, const std::string& packageName, std::stri
 
     material = record.material;
     triangleCount = record.triangleCount;
-    positions = record.positions;
-    normals = record.normals;
-    texCoords = record.texCoords;
+    geometry = shareVertices(record.positions, record.normals, record.texCoords, record.triangleCount);
     return true;
 }
 
-void SubMesh::drawGeometry() const {
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, material.shininess);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, material.specular);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, material.diffuse);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, material.ambient);
-    glVertexPointer(3, GL_DOUBLE, 0, positions);
-    glNormalPointer(GL_DOUBLE, 0, normals);
-    glTexCoordPointer(2, GL_DOUBLE, 0, texCoords);
-    glDrawArrays(GL_TRIANGLES, 0, 3 * triangleCount);
+namespace {
+
+bool sameMaterial(const MaterialBlock& a, const MaterialBlock& b) {
+    return a.shininess == b.shininess && std::equal(a.specular, a.specular + 4, b.specular) &&
+           std::equal(a.diffuse, a.diffuse + 4, b.diffuse) && std::equal(a.ambient, a.ambient + 4, b.ambient);
+}
+
+void setEnabled(GLenum capability, bool on) {
+    if (on) {
+        glEnable(capability);
+    } else {
+        glDisable(capability);
+    }
+}
+
+// Sets only the enables that differ between the two.
+void switchEnables(const ReplayEnables& from, const ReplayEnables& to) {
+    if (from.depthTest != to.depthTest) setEnabled(GL_DEPTH_TEST, to.depthTest);
+    if (from.normalize != to.normalize) setEnabled(GL_NORMALIZE, to.normalize);
+    if (from.alphaTest != to.alphaTest) setEnabled(GL_ALPHA_TEST, to.alphaTest);
+    if (from.clipPlane != to.clipPlane) setEnabled(GL_CLIP_PLANE0, to.clipPlane);
+    if (from.lighting != to.lighting) setEnabled(GL_LIGHTING, to.lighting);
+    for (int32_t i = 0; i < 8; ++i) {
+        const bool was = from.lighting && from.lights[i], now = to.lighting && to.lights[i];
+        if (was != now) setEnabled(GL_LIGHT1 + i, now);
+    }
+}
+
+}  // namespace
+
+void SubMesh::drawGeometry(const SubMesh* previous) const {
+    if (!previous || previous->texture != texture) glBindTexture(GL_TEXTURE_2D, texture);
+    if (!previous || !sameMaterial(previous->material, material)) {
+        glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, material.shininess);
+        glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, material.specular);
+        glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, material.diffuse);
+        glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, material.ambient);
+    }
+    const float* vertices = geometry.vertices.data();
+    constexpr GLsizei stride = SharedVertices::floatsPerVertex * sizeof(float);
+    glVertexPointer(3, GL_FLOAT, stride, vertices);
+    glNormalPointer(GL_FLOAT, stride, vertices + SharedVertices::normalOffset);
+    glTexCoordPointer(2, GL_FLOAT, stride, vertices + SharedVertices::texCoordOffset);
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(geometry.indices.size()), GL_UNSIGNED_INT,
+                   geometry.indices.data());
 }
 
 void SubMesh::draw() {
     glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
     if (material.transparent) {
-        savedDepthTest = glIsEnabled(GL_DEPTH_TEST);
-        savedNormalize = glIsEnabled(GL_NORMALIZE);
-        savedLighting = glIsEnabled(GL_LIGHTING);
-        if (savedLighting) {
+        replay.depthTest = glIsEnabled(GL_DEPTH_TEST);
+        replay.normalize = glIsEnabled(GL_NORMALIZE);
+        replay.lighting = glIsEnabled(GL_LIGHTING);
+        replay.alphaTest = material.alphaTest != 0;
+        replay.clipPlane = glIsEnabled(GL_CLIP_PLANE0);
+        if (replay.lighting) {
             const int32_t lights = queriedLightCount();
             for (int32_t i = 0; i < 8; ++i) {
-                savedLights[i] = i + 1 < lights && glIsEnabled(GL_LIGHT1 + i);
+                replay.lights[i] = i + 1 < lights && glIsEnabled(GL_LIGHT1 + i);
             }
         }
         transparentQueue.push(this);
@@ -90,29 +127,12 @@ void SubMesh::draw() {
     if (material.alphaTest) glDisable(GL_ALPHA_TEST);
 }
 
-void SubMesh::drawDeferred() {
-    if (!savedDepthTest) glDisable(GL_DEPTH_TEST);
-    if (savedNormalize) glEnable(GL_NORMALIZE);
-    if (savedLighting) {
-        glEnable(GL_LIGHTING);
-        for (int32_t i = 0; i < 8; ++i) {
-            if (savedLights[i]) glEnable(GL_LIGHT1 + i);
-        }
-    }
-    if (material.alphaTest) glEnable(GL_ALPHA_TEST);
+void SubMesh::drawDeferred(const SubMesh* previous) {
+    switchEnables(previous ? previous->replay : ReplayEnables{}, replay);
     glLoadMatrixd(modelview);
-    glEnable(GL_BLEND);
+    drawGeometry(previous);
+}
 
-    drawGeometry();
-
-    if (!savedDepthTest) glEnable(GL_DEPTH_TEST);
-    if (savedNormalize) glDisable(GL_NORMALIZE);
-    if (savedLighting) {
-        glDisable(GL_LIGHTING);
-        for (int32_t i = 0; i < 8; ++i) {
-            if (savedLights[i]) glDisable(GL_LIGHT1 + i);
-        }
-    }
-    if (material.alphaTest) glDisable(GL_ALPHA_TEST);
-    glDisable(GL_BLEND);
+void SubMesh::endReplays() const {
+    switchEnables(replay, ReplayEnables{});
 }

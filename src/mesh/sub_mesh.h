@@ -1,5 +1,6 @@
-// SubMesh: one textured triangle list with one material, drawn straight from
-// the bytes of a model entry (record layout: sub_mesh_record.h).
+// SubMesh: one textured triangle list with one material, read from the bytes
+// of a model entry (record layout: sub_mesh_record.h) and drawn from its own
+// copy of the corners, each distinct one once (shared_vertices.h).
 //
 // `read` parses one record and acquires its texture: a generated texture from
 // the ProceduralTextureRegistry when the name's second character is '#',
@@ -9,26 +10,39 @@
 //
 // `draw` is called by the node traversal with the node's modelview matrix
 // current. It captures that matrix; an opaque sub-mesh is drawn at once, a
-// transparent one (material flag) captures the depth-test, normalize, lighting
-// and light 1..8 enables and is queued in the TransparentQueue, whose pass
-// replays it with `drawDeferred` after the whole scene.
+// transparent one (material flag) captures the depth-test, normalize, lighting,
+// light 1..8, alpha-test and clip-plane-0 enables and is queued in the TransparentQueue,
+// whose pass replays it with `drawDeferred` after the whole scene.
 //
 // GL state relied on (the Display sets it): vertex, normal and texture
 // coordinate arrays enabled, GL_TEXTURE_2D and depth test on, the alpha and
 // blend functions. Whatever drawing enables it disables again; it does leave
 // its texture bound, its material set and its array pointers in place.
 //
-// Ownership: owned by its scene node. The geometry pointers and
-// `textureEntryName` point into the entry bytes, which belong to the open
-// package; the node holds a use of that package for as long as it lives.
+// Ownership: owned by its scene node. `textureEntryName` points into the entry
+// bytes, which belong to the open package; the node holds a use of that
+// package for as long as it lives.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
 #include "mesh/material_block.h"
+#include "mesh/shared_vertices.h"
 
 class ByteCursor;
+
+// The enables a transparent sub-mesh is replayed with, as captured when it
+// was queued. Default: what the traversal keeps between nodes (depth test
+// on, the others off).
+struct ReplayEnables {
+    bool depthTest = true;
+    bool normalize = false;
+    bool lighting = false;
+    bool lights[8] = {};  // GL_LIGHT1 + i; read only when lighting
+    bool alphaTest = false;
+    bool clipPlane = false;  // GL_CLIP_PLANE0
+};
 
 class SubMesh {
 public:
@@ -48,19 +62,17 @@ public:
     // Draws now (opaque) or queues for the transparent pass.
     void draw();
     // The transparent pass's replay, with the enables and matrix captured.
-    void drawDeferred();
+    // `previous`: the sub-mesh replayed just before in the same pass, or
+    // null for the first; what it left set the same (enables, texture,
+    // material) is not set again. The pass enables blending around the
+    // replays, and `endReplays` on the last one brings the enables back.
+    void drawDeferred(const SubMesh* previous);
+    void endReplays() const;
 
     MaterialBlock material;  // decoded from the record
-    bool savedDepthTest = false;
-    bool savedNormalize = false;
-    bool savedLighting = false;
-    bool savedLights[8] = {};  // GL_LIGHT1 + i; read only when savedLighting
+    ReplayEnables replay;    // captured when queued
     int32_t triangleCount = 0;
-    // float64 arrays inside the entry bytes, possibly unaligned: handed to GL
-    // as they lie, never dereferenced here.
-    const uint8_t* positions = nullptr;  // 9 per triangle
-    const uint8_t* normals = nullptr;    // 9 per triangle
-    const uint8_t* texCoords = nullptr;  // 6 per triangle
+    SharedVertices geometry;  // the record's triangles, corners shared
     std::string textureSource;  // package name, or the procedural texture name
     const char* textureEntryName = nullptr;  // the record's name, inside the entry
     uint32_t texture = 0;
@@ -68,8 +80,9 @@ public:
     double modelview[16] = {};  // captured at every draw
 
 private:
-    // Binds the texture, sets the material and the arrays, draws the triangles.
-    void drawGeometry() const;
+    // Binds the texture, sets the material (unless `previous` left both so)
+    // and the arrays, draws the triangles.
+    void drawGeometry(const SubMesh* previous = nullptr) const;
 
     bool textureHeld = false;
 };

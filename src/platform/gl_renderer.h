@@ -1,5 +1,5 @@
-// What draws the screen's GL, asked before any window or context is made, so
-// that the show can choose its set-up by it: a software rasteriser (Mesa's
+// What draws the screen's GL, asked before the show's window and context are
+// made, so that the show can choose its set-up by it: a software rasteriser (Mesa's
 // llvmpipe, softpipe or swrast) pays for every multisample in processor time,
 // at the cost of half the frame rate and more, while a GPU smooths the edges
 // almost for free.
@@ -20,10 +20,15 @@ struct GlRenderer {
     std::string name;         // as the GL names it ("llvmpipe (LLVM 15.0.6, 256 bits)")
 };
 
-// The X screen's renderer through GLX_MESA_query_renderer (Mesa's GLX, no
-// context needed). Unknown without an X display, with another vendor's GLX,
-// and on Windows.
+// The screen's renderer. On X11 through GLX_MESA_query_renderer (Mesa's GLX,
+// no context needed; unknown without an X display and with another vendor's
+// GLX); on Windows from a context on a hidden window, made and gone again
+// before the show opens its own.
 GlRenderer screenGlRenderer();
+
+// Whether GL_RENDERER names a software rasteriser: Mesa's llvmpipe, softpipe
+// and swrast ("Software Rasterizer"), Microsoft's "GDI Generic".
+bool isSoftwareRendererName(const std::string& name);
 
 // Whether the picture gets multisampled buffers: an unknown renderer is
 // taken for a GPU, as before anything was known.

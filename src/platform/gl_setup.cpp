@@ -2,6 +2,13 @@
 
 namespace platform {
 
+bool isSoftwareRendererName(const std::string& name) {
+    for (const char* software : {"llvmpipe", "softpipe", "swrast", "Software Rasterizer", "GDI Generic"}) {
+        if (name.find(software) != std::string::npos) return true;
+    }
+    return false;
+}
+
 bool wantsMultisampling(Multisampling choice, const GlRenderer& renderer) {
     if (choice != Multisampling::automatic) return choice == Multisampling::on;
     return !renderer.known || renderer.accelerated;

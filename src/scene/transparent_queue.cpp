@@ -9,7 +9,16 @@ TransparentQueue transparentQueue;
 
 void TransparentQueue::drawAll() {
     glDepthMask(GL_FALSE);
-    for (SubMesh* subMesh : entries) subMesh->drawDeferred();
+    if (!entries.empty()) {
+        glEnable(GL_BLEND);
+        const SubMesh* previous = nullptr;
+        for (SubMesh* subMesh : entries) {
+            subMesh->drawDeferred(previous);
+            previous = subMesh;
+        }
+        previous->endReplays();
+        glDisable(GL_BLEND);
+    }
     glDepthMask(GL_TRUE);
     entries.clear();
 }

@@ -5,7 +5,10 @@
 // captured) instead of drawing it; after both scene roots are rendered the
 // frame calls drawAll, which replays them in queue order (the traversal
 // order, no depth sorting) with depth writes off, so they blend over the
-// opaque scene and never hide one another through the depth buffer.
+// opaque scene and never hide one another through the depth buffer. Blending
+// is enabled once for the pass, and each replay sets only the enables,
+// texture and material that differ from the one before: a stream of like
+// sprites costs one matrix and one draw each.
 //
 // The queue holds pointers and does not own them; they stay valid until
 // drawAll because nodes are deleted only during the traversal and a closing

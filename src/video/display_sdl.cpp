@@ -113,8 +113,8 @@ uint64_t openOwnWindow(int32_t& width, int32_t& height, platform::Multisampling 
 }  // namespace
 
 Display::Display(int32_t width, int32_t height, int32_t depth, platform::Multisampling multisampling) {
-    // A host's window, or the library's own full screen, keeps what it was
-    // asked for before; only our own window can ask the renderer first.
+    // A host's window keeps what it was asked for before; a full screen
+    // multisamples as its renderer suits (our own window asks it itself).
     bool multisample = multisampling != platform::Multisampling::off;
     platform::HostWindow host;
     switch (platform::findHostWindow(host)) {
@@ -145,6 +145,7 @@ Display::Display(int32_t width, int32_t height, int32_t depth, platform::Multisa
     // 0 x 0: the whole screen, whose size the window tells.
     if (hostWindow == 0) {
         request.ownWindowId = ownWindow = openOwnWindow(width, height, multisampling, multisample, request.windowSystem);
+        if (ownWindow == 0) multisample = platform::wantsMultisampling(multisampling, platform::screenGlRenderer());
     }
     const SdlStartup startup = sdlStartup(linkedSdlLibrary(), request);
     for (const std::string& assignment : startup.environment) platform::putEnvironment(assignment);

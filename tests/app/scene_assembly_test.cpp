@@ -12,6 +12,7 @@
 #include "content/frame_counter.h"
 #include "content/heart.h"
 #include "scene/behaviours.h"
+#include "scene/backdrop.h"
 #include "scene/hooks.h"
 #include "support/show_test.h"
 #include "video/display.h"
@@ -50,10 +51,14 @@ TEST_F(SceneAssemblyTest, DefaultTree) {
     EXPECT_EQ(background.transform.translation[2], -100);
     EXPECT_EQ(background.transform.rotation[1], 180);
     EXPECT_EQ(background.transform.rotation[2], 180);
+    // A flat quad: a backdrop, what passes behind it clipped.
+    ASSERT_EQ(background.hooks.size(), 1u);
+    EXPECT_EQ(background.hooks[0].function, hookBackdrop);
 
     const SceneNode& group = *world.children[1];
-    ASSERT_EQ(group.hooks.size(), 1u);
+    ASSERT_EQ(group.hooks.size(), 2u);
     EXPECT_EQ(group.hooks[0].function, hookLighting);
+    EXPECT_EQ(group.hooks[1].function, hookClipBehindBackdrop);
     expectTranslation(group, 0, -6, -5);
     EXPECT_EQ(group.transform.rotation[0], -70);
     EXPECT_EQ(onlyCall(group).callback, behaviourSpin);

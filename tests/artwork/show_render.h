@@ -24,6 +24,27 @@ struct Frame {
     const uint8_t* at(int32_t x, int32_t y) const { return &rgba[(static_cast<size_t>(y) * width + x) * 4]; }
 };
 
+// Each `factor` x `factor` block of pixels averaged into one: what drawing
+// with that many samples a pixel gives.
+inline Frame reduced(const Frame& large, int32_t factor) {
+    Frame small{large.width / factor, large.height / factor, {}};
+    small.rgba.resize(static_cast<size_t>(small.width) * small.height * 4);
+    for (int32_t y = 0; y < small.height; ++y) {
+        for (int32_t x = 0; x < small.width; ++x) {
+            const int32_t samples = factor * factor;
+            for (int c = 0; c < 4; ++c) {
+                int32_t sum = 0;
+                for (int32_t k = 0; k < samples; ++k) {
+                    sum += large.at(x * factor + k % factor, y * factor + k / factor)[c];
+                }
+                small.rgba[(static_cast<size_t>(y) * small.width + x) * 4 + c] =
+                    static_cast<uint8_t>((sum + samples / 2) / samples);
+            }
+        }
+    }
+    return small;
+}
+
 // Renders frames `stepMs` apart up to `atMs` from the packages in `packages`
 // and returns the last one.
 inline Frame renderShow(const Settings& settings, int32_t width, int32_t height, uint32_t atMs,

@@ -8,6 +8,14 @@
 
 namespace {
 
+void setEnabled(GLenum capability, bool on) {
+    if (on) {
+        glEnable(capability);
+    } else {
+        glDisable(capability);
+    }
+}
+
 class TransparentQueueTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -56,10 +64,10 @@ TEST_F(TransparentQueueTest, TransparentSubMeshIsQueuedWithItsMatrixAndEnables) 
     EXPECT_EQ(transparentQueue.size(), 1u);
     EXPECT_EQ(scene.centre()[0], 0);  // not drawn yet
     for (int i = 0; i < 16; ++i) EXPECT_DOUBLE_EQ(subMesh->modelview[i], matrix[i]);
-    EXPECT_FALSE(subMesh->savedDepthTest);
-    EXPECT_TRUE(subMesh->savedNormalize);
-    EXPECT_TRUE(subMesh->savedLighting);
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(subMesh->savedLights[i], i == 0 || i == 2) << i;
+    EXPECT_FALSE(subMesh->replay.depthTest);
+    EXPECT_TRUE(subMesh->replay.normalize);
+    EXPECT_TRUE(subMesh->replay.lighting);
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(subMesh->replay.lights[i], i == 0 || i == 2) << i;
     // Only lights the implementation has are asked about.
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 
@@ -129,6 +137,47 @@ TEST_F(TransparentQueueTest, QueueOrderIsTraversalOrderWithDepthWritesOff) {
     glReadPixels(MeshScene::size / 2, MeshScene::size / 2, 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
     EXPECT_EQ(depth, 1.0f);  // nothing written to the depth buffer
     EXPECT_FALSE(glIsEnabled(GL_BLEND));
+}
+
+TEST_F(TransparentQueueTest, EachReplayInOnePassHasItsOwnMaterialAndEnables) {
+    auto wall = scene.read(quadRecord("green", -5), "main.pak");
+    ASSERT_TRUE(wall);
+    // Opaque white texture, lit: the colour is the material's ambient term.
+    const struct {
+        float ambient[3];
+        bool lit, depthTest;
+        uint8_t centre[3];  // after this one is replayed last
+    } sequence[] = {
+        {{1, 0, 0}, true, false, {230, 0, 0}},
+        {{0, 0, 1}, true, false, {0, 0, 230}},       // same texture, another material
+        {{1, 0, 0}, true, true, {0, 0, 230}},        // behind the wall: the one before shows
+        {{0, 0, 1}, false, false, {255, 255, 255}},  // unlit: the texture as it is
+        {{1, 0, 0}, true, false, {230, 0, 0}},
+    };
+    const EnableSnapshot traversal = EnableSnapshot::take();
+    std::vector<std::unique_ptr<SubMesh>> meshes;
+    for (size_t last = 0; last < std::size(sequence); ++last) {
+        SCOPED_TRACE(last);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        wall->draw();
+        for (size_t i = 0; i <= last; ++i) {
+            SubMeshRecord record = quadRecord("white", -20);
+            record.material.transparent = 1;
+            std::copy(sequence[i].ambient, sequence[i].ambient + 3, record.material.ambient);
+            meshes.push_back(scene.read(record, "main.pak"));
+            setEnabled(GL_LIGHTING, sequence[i].lit);
+            setEnabled(GL_LIGHT1, sequence[i].lit);
+            setEnabled(GL_DEPTH_TEST, sequence[i].depthTest);
+            meshes.back()->draw();
+        }
+        glDisable(GL_LIGHTING);
+        glDisable(GL_LIGHT1);
+        glEnable(GL_DEPTH_TEST);
+        transparentQueue.drawAll();
+        for (int c = 0; c < 3; ++c) EXPECT_NEAR(scene.centre()[c], sequence[last].centre[c], 2) << c;
+        EXPECT_TRUE(EnableSnapshot::take() == traversal);
+        meshes.clear();
+    }
 }
 
 TEST_F(TransparentQueueTest, FrameWithoutTransparentMeshesStillRestoresDepthWrites) {

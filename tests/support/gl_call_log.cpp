@@ -60,6 +60,7 @@ void __real_glTranslatef(GLfloat x, GLfloat y, GLfloat z);
 void __real_glRotatef(GLfloat angle, GLfloat x, GLfloat y, GLfloat z);
 void __real_glScaled(GLdouble x, GLdouble y, GLdouble z);
 void __real_glDrawArrays(GLenum mode, GLint first, GLsizei count);
+void __real_glDrawElements(GLenum mode, GLsizei count, GLenum type, const void* indices);
 
 void __wrap_glEnable(GLenum cap) {
     if (active) GlCallLog::record("enable " + capName(cap));
@@ -100,5 +101,9 @@ void __wrap_glScaled(GLdouble x, GLdouble y, GLdouble z) {
 void __wrap_glDrawArrays(GLenum mode, GLint first, GLsizei count) {
     if (active) GlCallLog::record("draw " + std::to_string(count));
     __real_glDrawArrays(mode, first, count);
+}
+void __wrap_glDrawElements(GLenum mode, GLsizei count, GLenum type, const void* indices) {
+    if (active) GlCallLog::record("draw " + std::to_string(count));
+    __real_glDrawElements(mode, count, type, indices);
 }
 }

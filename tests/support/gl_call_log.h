@@ -11,7 +11,7 @@
 // Entries: "enable X" / "disable X" (X: DEPTH_TEST, NORMALIZE, LIGHTING,
 // LIGHT1.., BLEND, ALPHA_TEST, TEXTURE_2D, or the number), "depthMask 0|1",
 // "push", "pop", "loadMatrix", "translate", "rotate", "scale", "draw N"
-// (N vertices).
+// (N vertices, or N indices of an indexed draw).
 #pragma once
 
 #include <string>
