@@ -84,5 +84,12 @@ foreach(page amber-bell.6 amber-bell-config.1 amber-bell-idle.1 amber-bell-pak.1
   list(APPEND man_pages ${man_out}/${page}.gz)
 endforeach()
 add_custom_target(man_pages ALL DEPENDS ${man_pages})
-install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/THIRD-PARTY-NOTICES.txt
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/amber-bell)
+# The notices of the Linux programs alone (cmake/LinuxNotices.cmake); the
+# full file also covers the Windows build.
+set(linux_notices ${CMAKE_BINARY_DIR}/THIRD-PARTY-NOTICES.txt)
+add_custom_command(OUTPUT ${linux_notices}
+  COMMAND ${CMAKE_COMMAND} -DIN=${PROJECT_SOURCE_DIR}/THIRD-PARTY-NOTICES.txt -DOUT=${linux_notices}
+          -P ${PROJECT_SOURCE_DIR}/cmake/LinuxNotices.cmake
+  DEPENDS ${PROJECT_SOURCE_DIR}/THIRD-PARTY-NOTICES.txt ${PROJECT_SOURCE_DIR}/cmake/LinuxNotices.cmake VERBATIM)
+add_custom_target(linux_notices ALL DEPENDS ${linux_notices})
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${linux_notices} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/amber-bell)
