@@ -6,10 +6,12 @@
 # build on XDG_DATA_DIRS.
 set(AMBER_APP_ID io.github.lumivera.amber_bell)
 set(AMBER_SHARE_DIR ${CMAKE_BINARY_DIR}/share)
-# AppStream wants web addresses for the home page and the screenshot: these
-# are where the project would publish them, placeholders until it does.
+# AppStream's web addresses: the project's repository (as debian/copyright's
+# Source and debian/watch name it), and the screenshot as the release's own
+# tag holds it, so that it shows what that release draws.
 set(AMBER_HOMEPAGE https://github.com/lumivera/amber-bell)
-set(AMBER_SCREENSHOT_URL https://raw.githubusercontent.com/lumivera/amber-bell/main/docs/screenshot-default.png)
+set(AMBER_SCREENSHOT_URL
+    https://raw.githubusercontent.com/lumivera/amber-bell/v${PROJECT_VERSION}/docs/screenshot-default.png)
 
 set(desktop_sources ${PROJECT_SOURCE_DIR}/packaging/desktop)
 configure_file(${desktop_sources}/show.desktop.in ${AMBER_SHARE_DIR}/applications/${AMBER_APP_ID}.desktop @ONLY)

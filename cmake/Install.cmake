@@ -68,22 +68,13 @@ install(FILES ${PROJECT_SOURCE_DIR}/src/platform/posix/xscreensaver/amber-bell.x
 # AppStream metainfo and the icon (cmake/DesktopEntries.cmake).
 install(DIRECTORY ${AMBER_SHARE_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR})
 
-# The manual pages, compressed as Debian does (gzip -9, without a name or a
-# time stamp), and the licence with the notices of what the programs are
-# built with. The Debian package installs its own from the sources.
-set(man_out ${CMAKE_BINARY_DIR}/man)
-set(man_pages)
+# The manual pages, as they are: compressing them is the packaging tools'
+# work (dh_compress, rpm's brp-compress, makepkg). The Debian package installs
+# its own from the sources.
 foreach(page amber-bell.6 amber-bell-config.1 amber-bell-idle.1 amber-bell-pak.1 amber-bell-snapshot.1)
-  add_custom_command(OUTPUT ${man_out}/${page}.gz
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${man_out}
-    COMMAND sh -c "gzip -9nc \"$1\" > \"$2\"" sh ${PROJECT_SOURCE_DIR}/docs/${page} ${man_out}/${page}.gz
-    DEPENDS ${PROJECT_SOURCE_DIR}/docs/${page}
-    VERBATIM)
   string(REGEX MATCH "[0-9]$" section ${page})
-  install(FILES ${man_out}/${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man${section})
-  list(APPEND man_pages ${man_out}/${page}.gz)
+  install(FILES ${PROJECT_SOURCE_DIR}/docs/${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man${section})
 endforeach()
-add_custom_target(man_pages ALL DEPENDS ${man_pages})
 # The notices of the Linux programs alone (cmake/LinuxNotices.cmake); the
 # full file also covers the Windows build.
 set(linux_notices ${CMAKE_BINARY_DIR}/THIRD-PARTY-NOTICES.txt)

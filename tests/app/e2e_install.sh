@@ -10,7 +10,7 @@ lib="$dest/opt/amber/lib/amber-bell"
 [ -L "$lib/Amber Bell" ] && [ "$(readlink "$lib/Amber Bell")" = amber-bell ] || fail "no renderer link"
 [ "$(readlink "$dest/opt/amber/bin/amber-bell")" = ../lib/amber-bell/amber-bell ] || fail "bad bin link"
 [ "$(readlink "$dest/opt/amber/libexec/xscreensaver/amber-bell")" = ../../lib/amber-bell/amber-bell ] || fail "no hack link"
-[ -f "$dest/opt/amber/share/man/man6/amber-bell.6.gz" ] || fail "no manual page"
+[ -f "$dest/opt/amber/share/man/man6/amber-bell.6" ] || fail "no manual page (uncompressed, for the packaging tools)"
 grep -q '<command arg="--root"/>' "$dest/opt/amber/share/xscreensaver/config/amber-bell.xml" || fail "no hack description"
 [ "$(ls "$dest")" = opt ] || fail "the install wrote outside its prefix: $(ls "$dest")"
 # install_manifest.txt lists every file and link made, so that removing what
