@@ -2,8 +2,9 @@
 // the screensaver does (the same video mode, GL attributes and fixed state),
 // then only clears and swaps, until SIGTERM or Escape.
 // With --background it also draws one screen-filling quad textured from a
-// 2048 x 1024 image each frame, as the show's background does: the cost of
-// covering the screen once, which no artwork change can take away.
+// 2048 x 1024 image each frame, as the show draws its background (without the
+// depth test): the cost of covering the screen once, which no artwork change
+// can take away.
 #include <GL/gl.h>
 #include <SDL/SDL.h>
 
@@ -37,8 +38,10 @@ GLuint backgroundTexture() {
     return texture;
 }
 
-// The quad in clip space, so it covers the screen whatever the projection.
+// The quad in clip space, so it covers the screen whatever the projection;
+// without the depth test, as the show draws its background.
 void drawScreenQuad() {
+    glDisable(GL_DEPTH_TEST);
     static const double corners[] = {-1, -1, 0, 1, -1, 0, 1, 1, 0, -1, -1, 0, 1, 1, 0, -1, 1, 0};
     static const double texCoords[] = {0.25, 0, 0.75, 0, 0.75, 1, 0.25, 0, 0.75, 1, 0.25, 1};
     glMatrixMode(GL_PROJECTION);
@@ -58,6 +61,7 @@ void drawScreenQuad() {
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
+    glEnable(GL_DEPTH_TEST);
 }
 
 }  // namespace
