@@ -69,7 +69,8 @@ endfunction()
 set(AMBER_PLATFORM win32)
 set(AMBER_IMAGE_DECODER builtin)
 # What the layers (src/CMakeLists.txt) link, by role.
-set(AMBER_OS_LIBS shell32 advapi32 gdi32 user32)           # platform
+# The platform layer asks the GL what draws (a context on a hidden window).
+set(AMBER_OS_LIBS shell32 advapi32 gdi32 user32 opengl32)  # platform
 set(AMBER_SDL_LIBS amber_win32_SDL)                        # video, package, app
 set(AMBER_GLU_LIBS glu32 opengl32)                         # video
 set(AMBER_IMAGE_LIBS amber_win32_png16)                    # package

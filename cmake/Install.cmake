@@ -1,27 +1,19 @@
-# `cmake --install` copies the ready-to-run saver directory and links
-# bin/amber-bell and XScreenSaver's hack to it; the screensaver finds its
-# folder from its own path. Paths under the prefix are formed at install time,
-# so --prefix works; links inside the prefix are relative, as Debian wants them.
-# Each folder is a cache variable, relative to the prefix or absolute, beside
-# GNUInstallDirs' own (CMAKE_INSTALL_DATADIR for what desktops read,
-# CMAKE_INSTALL_MANDIR, CMAKE_INSTALL_BINDIR).
-# A program's private folder: lib/<name>, without a multiarch part.
-set(AMBER_INSTALL_LIBDIR lib/amber-bell CACHE PATH
-    "Install directory of the screensaver: its programs, packages and preview picture")
-# Where XScreenSaver looks for hacks and for their descriptions: Debian and
-# Fedora have libexec/xscreensaver, Arch lib/xscreensaver.
-set(AMBER_XSCREENSAVER_HACKDIR ${CMAKE_INSTALL_LIBEXECDIR}/xscreensaver CACHE PATH
-    "Folder of XScreenSaver's hacks")
-set(AMBER_XSCREENSAVER_CONFIGDIR ${CMAKE_INSTALL_DATADIR}/xscreensaver/config CACHE PATH
-    "Folder of XScreenSaver's hack descriptions")
-# Where systemd looks for user units: lib/systemd/user under /usr and
-# /usr/local alike.
-set(AMBER_SYSTEMD_USER_UNITDIR lib/systemd/user CACHE PATH "Folder of systemd's user units")
+# `cmake --install` copies the ready-to-run saver directory, the programs to
+# their folder and the packages and preview picture to the data folder, and
+# links bin/amber-bell and XScreenSaver's hack to the show, which finds its
+# data from its own path. Paths under the prefix are formed at install time,
+# so --prefix works; links inside the prefix are relative, as Debian wants
+# them. The folders are cmake/InstallDirs.cmake's.
 
 # The programs go through install(TARGETS), so that --strip (and the package)
 # strips them.
+# The packages and the preview picture are the same on every architecture:
+# they go to the data folder, the rest of the saver folder to the programs'.
 install(DIRECTORY ${AMBER_SAVER_DIR}/ DESTINATION ${AMBER_INSTALL_LIBDIR} USE_SOURCE_PERMISSIONS
-        PATTERN amber-bell EXCLUDE PATTERN config EXCLUDE PATTERN idle EXCLUDE)
+        PATTERN amber-bell EXCLUDE PATTERN config EXCLUDE PATTERN idle EXCLUDE
+        PATTERN *.pak EXCLUDE PATTERN *.ppk EXCLUDE)
+install(DIRECTORY ${AMBER_SAVER_DIR}/ DESTINATION ${AMBER_INSTALL_DATADIR}
+        FILES_MATCHING PATTERN *.pak PATTERN *.ppk)
 # The settings program, the idle watcher, the package tool and the snapshot
 # renderer go along, as bin/amber-bell-config, bin/amber-bell-idle,
 # bin/amber-bell-pak and bin/amber-bell-snapshot.

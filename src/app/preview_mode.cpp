@@ -128,7 +128,7 @@ int runPreviewMode(uint32_t windowNumber) {
     platform::PreviewWindow* window = platform::openPreviewWindow(windowNumber, areaWidth, areaHeight);
     if (!window) return 0;
     const PreviewPaint paint =
-        previewPaintForArea(installDirectory.pathOf("preview.ppk"), areaWidth, areaHeight);
+        previewPaintForArea(showDataDirectory() + "preview.ppk", areaWidth, areaHeight);
     platform::runPreviewWindow(window, paint.pixels.data(), paint.width, paint.height);
     platform::closePreviewWindow(window);
     return 0;

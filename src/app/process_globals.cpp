@@ -3,6 +3,7 @@
 // install directory. The texture cache, the procedural texture registry and
 // the transparent queue are defined in their own layers, which never reach up
 // to this one.
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 
@@ -20,3 +21,13 @@ RandomSeed randomSeed;
 }  // namespace
 
 RegistryValue installDirectory(installDirectoryKey, installDirectoryValueName, platform::executableDirectory());
+
+std::string showDataDirectory() {
+    if (installDirectory.hasValue()) return installDirectory.valueText();
+    const std::string own = platform::executableDirectory();
+    if (std::FILE* beside = std::fopen((own + "main.pak").c_str(), "rb")) {
+        std::fclose(beside);
+        return own;
+    }
+    return platform::installedDataDirectory();
+}

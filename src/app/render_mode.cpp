@@ -71,7 +71,7 @@ int runRenderMode(const std::string& commandLine) {
     std::ifstream settingsFile;
     const std::string path = settingsFilePath();
     if (!path.empty()) settingsFile.open(path, std::ios::binary);
-    textureCache.setBasePath(installDirectory.valueText());
+    textureCache.setBasePath(showDataDirectory());
     // A user's or administrator's own package files come first.
     textureCache.setSkinFolders(platform::skinFolders());
     // The images decode on the idle core while the video mode is set.

@@ -36,7 +36,7 @@ std::string fileEntry(const std::string& path, const std::string& text) {
 }
 
 std::string filesHelp() {
-    const std::string directory = installDirectory.valueText();
+    const std::string directory = showDataDirectory();
     std::string packages;
     for (const char* name : showPackages) packages += (packages.empty() ? directory : ", ") + std::string(name);
     const std::string settings = settingsFilePath();
@@ -68,7 +68,7 @@ std::string versionText() {
     std::string text = std::string("amber-bell ") + AMBER_VERSION_TEXT + "\nSDL: " +
                        describeSdlLibrary(linkedSdlLibrary()) + "\n";
     // And the GL the full-screen show will draw with, with the set-up it
-    // chooses for it, where that can be told without drawing.
+    // chooses for it, where that can be told before the show's window opens.
     const std::string gl = platform::describeGlSetUp(platform::Multisampling::automatic, platform::screenGlRenderer());
     if (!gl.empty()) text += "GL: " + gl + "\n";
     return text;

@@ -27,6 +27,14 @@ extern const char commonAppDataFolderHint[];
 // Empty when it cannot be found.
 std::string executableDirectory();
 
+// Where the install put the show's data (its packages and preview picture),
+// found from the running executable's folder, ending with the separator. On
+// POSIX the programs and the data are apart, as the FHS has them (by default
+// lib/amber-bell/ and share/amber-bell/; the build tells the way from one to
+// the other); on Windows they share the install folder. Empty when the
+// executable's folder cannot be found.
+std::string installedDataDirectory();
+
 // Folders of a user's or an administrator's own package files, which the show
 // reads before the install directory's, each ending with the separator, the
 // user's first. On POSIX <dir>/amber-bell/skin/ for $XDG_DATA_HOME (else

@@ -23,6 +23,17 @@ for name in amber-bell-config amber-bell-pak amber-bell-snapshot; do
 done
 pass "install lays out every file, and its manifest lists each"
 
+# The packages and the preview are data, apart from the programs; the
+# installed show and snapshot renderer find them from their own path.
+share="$dest/opt/amber/share/amber-bell"
+for file in main.pak clock.pak calendar.pak utils.pak preview.ppk; do
+    [ -f "$share/$file" ] && [ ! -e "$lib/$file" ] || fail "$file is not in $share alone"
+done
+"$dest/opt/amber/bin/amber-bell" --help | grep -qF "$share/main.pak" || fail "the show does not read $share"
+"$dest/opt/amber/bin/amber-bell-snapshot" -o "$work/installed.png" -W 64 -H 48 --at 100 >/dev/null ||
+    fail "the installed snapshot renderer does not find $share"
+pass "the data goes to share/amber-bell, where the installed programs find it"
+
 # Started through its link in bin/, the installed program finds its siblings
 # in its own folder; an administrator's recorded folder comes first.
 export AMBER_BELL_SYSCONFDIR="$work/etc"

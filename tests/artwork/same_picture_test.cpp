@@ -130,11 +130,10 @@ TEST(SamePicture, OneSampleAPixelLooksAsTheSmoothedShow) {
     constexpr int32_t width = 1024, height = 768, samples = 2;
     const Window whole{0, 0, width, height};
     const Window heart{width / 2 - 180, height / 2 - 200, width / 2 + 180, height / 2 + 170};
-    for (const auto& [atMs, stepMs] : {std::pair<uint32_t, uint32_t>{20000, 200}, {80000, 500}}) {
-        const Frame plain = renderShow(all, width, height, atMs, stepMs);
-        const Frame smoothed = reduced(renderShow(all, width * samples, height * samples, atMs, stepMs), samples);
-        ASSERT_EQ(plain.rgba.size(), smoothed.rgba.size());
-        EXPECT_GE(ssim(plain, smoothed, whole), 0.98) << "at " << atMs << " ms";
-        EXPECT_GE(ssim(plain, smoothed, heart), 0.98) << "at " << atMs << " ms";
-    }
+    // The small hearts have filled in and the emblem has joined.
+    const Frame plain = renderShow(all, width, height, 80000, 500);
+    const Frame smoothed = reduced(renderShow(all, width * samples, height * samples, 80000, 500), samples);
+    ASSERT_EQ(plain.rgba.size(), smoothed.rgba.size());
+    EXPECT_GE(ssim(plain, smoothed, whole), 0.98);
+    EXPECT_GE(ssim(plain, smoothed, heart), 0.98);
 }

@@ -1,6 +1,7 @@
 # The release archive of the work tree comes out the same bytes twice, with a
 # SHA256SUMS that checks it, holds the source under amber-bell-<version>/
-# without debian/, and makes no change to the repository.
+# without debian/, and makes no change to the repository; a clone without
+# tags makes the release's archive from the commit that set the version.
 #   release_archive.sh SOURCE_DIR
 set -u
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -20,4 +21,14 @@ grep -qx "$top/CMakeLists.txt" "$work/list" || fail "no $top/CMakeLists.txt in t
 ! grep -q "^$top/debian/" "$work/list" || fail "the archive holds debian/"
 ! grep -qv "^$top/" "$work/list" || fail "a file outside $top/: $(grep -v "^$top/" "$work/list" | head -n 1)"
 [ "$(git -C "$source" status --porcelain)" = "$status_before" ] || fail "making the archive changed the checkout"
+# A clone without tags makes the release's archive from the commit that set
+# the version: the same tree as that commit's.
+git -c advice.detachedHead=false clone -q "$source" "$work/clone" && git -C "$work/clone" tag -l | xargs -r git -C "$work/clone" tag -d >/dev/null ||
+    fail "cloning the repository"
+released=$("$work/clone/scripts/release-archive" --out "$work/release") || fail "the release archive of a clone without tags"
+version=$(sed -n 's/^project(AmberBell VERSION \([0-9.]*\) .*/\1/p' "$work/clone/CMakeLists.txt")
+setter=$(git -C "$work/clone" log -1 --format=%H -S"project(AmberBell VERSION $version " -- CMakeLists.txt)
+git -C "$work/clone" archive --format=tar --prefix="amber-bell-$version/" "$setter" | tar -t | sort >"$work/expected"
+tar -tJf "$released" | sort | diff -q - "$work/expected" >/dev/null ||
+    fail "the archive of a clone without tags is not the tree of $setter"
 echo "PASS: $archive, the same twice, checked by SHA256SUMS"

@@ -108,6 +108,9 @@ for dll in SDL.dll libpng16-16.dll; do
     grep -qiF "Loaded L\"C:\\\\Saver Set\\\\$dll\"" <<<"$out" || fail "$dll was not loaded from the install folder: $out"
 done
 grep -qx 'SDL: classic 1.2.15' <<<"$out" || fail "--version from the system folder printed: $out"
+# Wine draws with the host's Mesa, here llvmpipe: asked on a hidden window,
+# it is software GL, and the full-screen show goes without multisampling.
+grep -qE '^GL: llvmpipe .*\(software\): no multisampling' <<<"$out" || fail "--version named no software GL: $out"
 rm "$launch/SDL.dll"
 set_registry 'C:\Launch Dir\'
 out=$(wine "$launch/amber-bell.scr" --version 2>&1); code=$?

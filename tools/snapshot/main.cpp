@@ -48,12 +48,15 @@ std::string framePath(const std::string& out, uint32_t ticks) {
     return stem + number + (hasExtension ? out.substr(dot) : ".png");
 }
 
-// The build's saver/ beside the program, or, installed, the program's own
-// folder, which holds the packages.
+// The packages beside the program, or in the build's saver/ beside it, or
+// where the install put the show's data.
 std::string defaultSaverDir() {
     const std::string here = platform::executableDirectory();
     if (here.empty()) return "build/saver/";
-    return std::filesystem::exists(here + "main.pak") ? here : here + "saver/";
+    for (const std::string& folder : {here, here + "saver/"}) {
+        if (std::filesystem::exists(folder + "main.pak")) return folder;
+    }
+    return platform::installedDataDirectory();
 }
 
 // What the command line gives: the request, and the texts checked after parsing.
@@ -75,7 +78,8 @@ void addOptions(CLI::App& app, SnapshotOptions& options) {
     app.add_option("--supersample", request.supersample,
                    "Render N times larger and reduce (smoother edges)")->capture_default_str();
     app.add_option("--saver-dir", request.saverDir,
-                   "Folder holding the packages (default: saver/ next to this program, or its own folder when that holds main.pak)");
+                   "Folder holding the packages (default: this program's folder or saver/ beside it, "
+                   "where either holds main.pak, else the installed data folder)");
     app.add_option("--settings", options.settingsFile, "Settings file to start from (else the defaults)");
     const char* const choiceHelp[4] = {"Frame counter", "Clock", "Clock placement (near: large)", "Calendar"};
     for (int i = 0; i < 4; ++i) {

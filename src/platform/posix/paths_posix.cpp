@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 
 namespace platform {
 
@@ -42,6 +43,15 @@ std::string executableDirectory() {
     const size_t slash = path.rfind('/');
     if (slash == std::string::npos) return {};
     return path.substr(0, slash + 1);
+}
+
+std::string installedDataDirectory() {
+    const std::string programs = executableDirectory();
+    if (programs.empty()) return programs;
+    // "lib/amber-bell/../../share/amber-bell/" is named as "share/amber-bell/".
+    std::string data = (std::filesystem::path(programs) / AMBER_DATA_FROM_PROGRAMS).lexically_normal().string();
+    if (data.empty() || data.back() != '/') data += '/';
+    return data;
 }
 
 std::vector<std::string> skinFolders() {

@@ -35,6 +35,10 @@ std::string executableDirectory() {
     return path.substr(0, backslash + 1);
 }
 
+std::string installedDataDirectory() {
+    return executableDirectory();
+}
+
 std::vector<std::string> skinFolders() {
     return {};
 }
