@@ -84,11 +84,10 @@ double ssim(const Frame& a, const Frame& b, const Window& w) {
     for (int32_t top = w.top; top + size <= w.bottom; top += step) {
         for (int32_t left = w.left; left + size <= w.right; left += step) {
             double sa = 0, sb = 0, saa = 0, sbb = 0, sab = 0;
-            for (int32_t y = top; y < top + size; ++y) {
-                for (int32_t x = left; x < left + size; ++x) {
-                    const double la = luma(a.at(x, y)), lb = luma(b.at(x, y));
-                    sa += la, sb += lb, saa += la * la, sbb += lb * lb, sab += la * lb;
-                }
+            for (int32_t i = 0; i < size * size; ++i) {
+                const int32_t x = left + i % size, y = top + i / size;
+                const double la = luma(a.at(x, y)), lb = luma(b.at(x, y));
+                sa += la, sb += lb, saa += la * la, sbb += lb * lb, sab += la * lb;
             }
             const double n = size * size, ma = sa / n, mb = sb / n;
             const double va = saa / n - ma * ma, vb = sbb / n - mb * mb, cov = sab / n - ma * mb;

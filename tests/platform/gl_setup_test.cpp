@@ -17,18 +17,13 @@ TEST(GlSetUp, SoftwareRasterisersDrawWithoutMultisampling) {
         {"softpipe", true},
         {"Software Rasterizer", true},  // Mesa's classic swrast
         {"GDI Generic", true},          // Windows without a GPU driver
-        {"Mesa Intel(R) UHD Graphics 620 (KBL GT2)", false},
-        {"NVIDIA GeForce GTX 1060 6GB/PCIe/SSE2", false},
         {"AMD Radeon RX 6600 (radeonsi, navi23, LLVM 15.0.6, DRM 3.49, 6.1.0-13-amd64)", false},
         {"virgl (Intel(R) UHD Graphics 620)", false},  // a guest drawing on its host's GPU
     };
     for (const auto& test : cases) {
-        SCOPED_TRACE(test.name);
-        EXPECT_EQ(platform::isSoftwareRendererName(test.name), test.software);
+        EXPECT_EQ(platform::isSoftwareRendererName(test.name), test.software) << test.name;
         const platform::GlRenderer renderer{true, !test.software, test.name};
-        EXPECT_EQ(platform::wantsMultisampling(Multisampling::automatic, renderer), !test.software);
-        EXPECT_TRUE(platform::wantsMultisampling(Multisampling::on, renderer));
-        EXPECT_FALSE(platform::wantsMultisampling(Multisampling::off, renderer));
+        EXPECT_EQ(platform::wantsMultisampling(Multisampling::automatic, renderer), !test.software) << test.name;
     }
     // Unknown is taken for a GPU, as the show did before it could ask.
     EXPECT_TRUE(platform::wantsMultisampling(Multisampling::automatic, platform::GlRenderer{}));
