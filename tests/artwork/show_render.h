@@ -28,18 +28,13 @@ struct Frame {
 // with that many samples a pixel gives.
 inline Frame reduced(const Frame& large, int32_t factor) {
     Frame small{large.width / factor, large.height / factor, {}};
-    small.rgba.resize(static_cast<size_t>(small.width) * small.height * 4);
     for (int32_t y = 0; y < small.height; ++y) {
-        for (int32_t x = 0; x < small.width; ++x) {
-            const int32_t samples = factor * factor;
-            for (int c = 0; c < 4; ++c) {
-                int32_t sum = 0;
-                for (int32_t k = 0; k < samples; ++k) {
-                    sum += large.at(x * factor + k % factor, y * factor + k / factor)[c];
-                }
-                small.rgba[(static_cast<size_t>(y) * small.width + x) * 4 + c] =
-                    static_cast<uint8_t>((sum + samples / 2) / samples);
+        for (int32_t x = 0; x < small.width * 4; ++x) {
+            int32_t sum = 0;
+            for (int32_t k = 0; k < factor * factor; ++k) {
+                sum += large.at(x / 4 * factor + k % factor, y * factor + k / factor)[x % 4];
             }
+            small.rgba.push_back(static_cast<uint8_t>((sum + factor * factor / 2) / (factor * factor)));
         }
     }
     return small;

@@ -139,44 +139,37 @@ TEST_F(TransparentQueueTest, QueueOrderIsTraversalOrderWithDepthWritesOff) {
     EXPECT_FALSE(glIsEnabled(GL_BLEND));
 }
 
+// One pass, each replay after the one before: opaque white, lit (red or blue
+// ambient) or not, over a green wall or behind it; the centre shows the last
+// one drawn.
 TEST_F(TransparentQueueTest, EachReplayInOnePassHasItsOwnMaterialAndEnables) {
     auto wall = scene.read(quadRecord("green", -5), "main.pak");
     ASSERT_TRUE(wall);
-    // Opaque white texture, lit: the colour is the material's ambient term.
     const struct {
-        float ambient[3];
-        bool lit, depthTest;
-        uint8_t centre[3];  // after this one is replayed last
-    } sequence[] = {
-        {{1, 0, 0}, true, false, {230, 0, 0}},
-        {{0, 0, 1}, true, false, {0, 0, 230}},       // same texture, another material
-        {{1, 0, 0}, true, true, {0, 0, 230}},        // behind the wall: the one before shows
-        {{0, 0, 1}, false, false, {255, 255, 255}},  // unlit: the texture as it is
-        {{1, 0, 0}, true, false, {230, 0, 0}},
-    };
+        bool red, lit, depthTest;
+        uint8_t centre[3];
+    } sequence[] = {{true, true, false, {230, 0, 0}},     {false, true, false, {0, 0, 230}},
+                    {true, true, true, {0, 0, 230}},      {false, false, false, {255, 255, 255}},
+                    {true, true, false, {230, 0, 0}}};
     const EnableSnapshot traversal = EnableSnapshot::take();
-    std::vector<std::unique_ptr<SubMesh>> meshes;
     for (size_t last = 0; last < std::size(sequence); ++last) {
-        SCOPED_TRACE(last);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         wall->draw();
+        std::vector<std::unique_ptr<SubMesh>> meshes;
         for (size_t i = 0; i <= last; ++i) {
             SubMeshRecord record = quadRecord("white", -20);
             record.material.transparent = 1;
-            std::copy(sequence[i].ambient, sequence[i].ambient + 3, record.material.ambient);
+            record.material.ambient[0] = sequence[i].red, record.material.ambient[2] = !sequence[i].red;
             meshes.push_back(scene.read(record, "main.pak"));
             setEnabled(GL_LIGHTING, sequence[i].lit);
             setEnabled(GL_LIGHT1, sequence[i].lit);
             setEnabled(GL_DEPTH_TEST, sequence[i].depthTest);
             meshes.back()->draw();
         }
-        glDisable(GL_LIGHTING);
-        glDisable(GL_LIGHT1);
-        glEnable(GL_DEPTH_TEST);
+        glDisable(GL_LIGHTING), glDisable(GL_LIGHT1), glEnable(GL_DEPTH_TEST);
         transparentQueue.drawAll();
-        for (int c = 0; c < 3; ++c) EXPECT_NEAR(scene.centre()[c], sequence[last].centre[c], 2) << c;
-        EXPECT_TRUE(EnableSnapshot::take() == traversal);
-        meshes.clear();
+        for (int c = 0; c < 3; ++c) EXPECT_NEAR(scene.centre()[c], sequence[last].centre[c], 2) << last << c;
+        EXPECT_TRUE(EnableSnapshot::take() == traversal) << last;
     }
 }
 
