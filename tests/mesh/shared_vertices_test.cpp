@@ -38,19 +38,17 @@ TEST(SharedVertices, OnlyCornersEqualInEveryValueBecomeOneVertex) {
         {"no triangles", {}, {}},
     };
     for (const auto& test : cases) {
-        SCOPED_TRACE(test.name);
         const auto positions = recordArray(test.corners, 0, 3), normals = recordArray(test.corners, 3, 3),
                    texCoords = recordArray(test.corners, 6, 2);
         const SharedVertices shared = shareVertices(positions.data() + 1, normals.data() + 1, texCoords.data() + 1,
                                                     static_cast<int32_t>(test.corners.size() / 3));
-        ASSERT_EQ(shared.indices, test.indices);
-        // Every corner comes back through its index with all eight values.
-        for (size_t i = 0; i < test.corners.size(); ++i) {
-            const float* v = &shared.vertices[shared.indices[i] * SharedVertices::floatsPerVertex];
-            for (size_t k = 0; k < SharedVertices::floatsPerVertex; ++k) {
-                EXPECT_EQ(v[k], static_cast<float>(test.corners[i][k])) << "corner " << i << " value " << k;
-            }
-            EXPECT_EQ(std::signbit(v[0]), std::signbit(test.corners[i][0])) << "corner " << i;
+        ASSERT_EQ(shared.indices, test.indices) << test.name;
+        // Every corner comes back through its index with all eight values, -0 as -0.
+        for (size_t i = 0; i < test.corners.size() * SharedVertices::floatsPerVertex; ++i) {
+            const float value = shared.vertices[shared.indices[i / 8] * SharedVertices::floatsPerVertex + i % 8];
+            const double expected = test.corners[i / 8][i % 8];
+            EXPECT_TRUE(value == static_cast<float>(expected) && std::signbit(value) == std::signbit(expected))
+                << test.name << ": corner " << i / 8 << " value " << i % 8;
         }
     }
 }
