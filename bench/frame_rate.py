@@ -19,12 +19,15 @@ screen-filling textured quad a frame) and the show unpaced (-delay 0: not held
 to 60 frames a second when the swap does not wait for the display), and gives
 the show's frame time as a multiple of the floor's.
 
+With --unpaced the show and its breakdown run with -delay 0, so their frame
+times are what a frame costs rather than the display's rate.
+
 With --sdl12-compat it also runs the show on sdl12-compat (Debian 12's
 libsdl1.2-compat, SDL 1.2 over SDL 2) in place of the classic library, and
 compares the two.
 
     bench/frame-rate [--build build] [--seconds 75] [--steady-from 65] [--breakdown]
-                     [--saver DIR]... [--no-empty] [--floors] [--sdl12-compat] [--repeat N]
+                     [--saver DIR]... [--no-empty] [--floors] [--unpaced] [--sdl12-compat] [--repeat N]
 """
 import argparse
 import os
@@ -187,6 +190,8 @@ def main():
     parser.add_argument("--floors", action="store_true",
                         help="also the empty program drawing one screen-filling textured quad a frame, and the "
                              "show unpaced, and compare their frame times")
+    parser.add_argument("--unpaced", action="store_true",
+                        help="run the show and its breakdown with -delay 0, so frame times are what a frame costs")
     parser.add_argument("--sdl12-compat", action="store_true",
                         help="also the show on sdl12-compat, compared with classic SDL 1.2")
     parser.add_argument("--repeat", type=int, default=1,
@@ -210,7 +215,8 @@ def main():
         subjects = [(EMPTY, empty, None)] if not args.no_empty else []
         if args.floors:
             subjects.append((FLOOR, [empty, "--background"], None))
-        subjects.append(("the show", os.path.join(saver, "amber-bell"), None))
+        pacing = ["-delay", "0"] if args.unpaced else []
+        subjects.append(("the show", [os.path.join(saver, "amber-bell"), *pacing], None))
         if args.floors:
             # Unpaced, so its frame time is what the frame costs, to set against the floor's.
             subjects.append((UNPACED, [os.path.join(saver, "amber-bell"), "-delay", "0"], None))
@@ -223,7 +229,7 @@ def main():
         if args.breakdown:
             for element in ELEMENTS:
                 folder = saver_without(build, saver, element, os.path.join(work, element.replace(" ", "-")))
-                subjects.append(("without " + element, os.path.join(folder, "amber-bell"), folder))
+                subjects.append(("without " + element, [os.path.join(folder, "amber-bell"), *pacing], folder))
 
         runs = []
         for round_ in range(max(args.repeat, 1)):
@@ -259,13 +265,16 @@ def main():
                   f"CPU per frame {100 * (compat['cpu_ms'] / classic['cpu_ms'] - 1):+.1f} %")
         if args.breakdown:
             # CPU time holds steadier than wall time on a shared machine.
-            print("\nCPU time per frame of each element (the show's, less the show's without it):")
+            # Unpaced, the frame times differ by what each element costs too.
+            print("\nCPU time per frame of each element (the show's, less the show's without it)"
+                  + (", and frame time:" if args.unpaced else ":"))
             show = next(r for r in results if r["name"] == "the show")
             for r in results:
-                if r["name"].startswith("empty"):
+                if r["name"] == EMPTY:
                     print(f"  {'empty frame (clear and swap)':32} {r['cpu_ms']:6.2f} ms")
                 elif r["name"].startswith("without "):
-                    print(f"  {r['name'][len('without '):]:32} {show['cpu_ms'] - r['cpu_ms']:6.2f} ms")
+                    frame = f" {1000 / show['mean_fps'] - 1000 / r['mean_fps']:6.2f} ms" if args.unpaced else ""
+                    print(f"  {r['name'][len('without '):]:32} {show['cpu_ms'] - r['cpu_ms']:6.2f} ms{frame}")
     finally:
         shutil.rmtree(work, ignore_errors=True)
 
