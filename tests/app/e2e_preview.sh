@@ -13,7 +13,7 @@ set_install_dir "$install/"
 # is red x*7, green y*13, blue x+y (each mod 256), except (0, 0), stored as
 # the bytes 10 20 30 (blue, green, red).
 write_bitmap() {
-    local file=$1 width=$2 height=$3 row_bytes pad x y r g b line
+    local file=$1 width=$2 height=$3 row_bytes pad x y r g b line pixel
     row_bytes=$(( (width * 3 + 3) / 4 * 4 ))
     pad=$(( row_bytes - width * 3 ))
     {
@@ -30,7 +30,8 @@ write_bitmap() {
                     continue
                 fi
                 r=$(( x * 7 & 255 )); g=$(( y * 13 & 255 )); b=$(( (x + y) & 255 ))
-                line+=$(printf '\\x%02x\\x%02x\\x%02x' "$b" "$g" "$r")
+                printf -v pixel '\\x%02x\\x%02x\\x%02x' "$b" "$g" "$r"
+                line+=$pixel
             done
             for ((x = 0; x < pad; x++)); do line+='\x00'; done
             printf "$line"
